@@ -1,0 +1,3 @@
+#include "kelvara/framework/PlainArrays.h"
+
+template class CNonUniqueValueArray<CProjectInt>;

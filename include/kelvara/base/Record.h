@@ -1,0 +1,281 @@
+// One declarative field list per interface drives copy, equality, the archive record and identifier
+// renewal. An interface derives from CRecord<Itself> and declares its fields in order with
+// KELVARA_FIELDS; the generic operations below walk that list.
+//
+// Field kinds:
+//   VALUE(Name)      a value reached through getName() and the private getWritableName(); values,
+//                    identifier lists and embedded sub-objects (anything with ==, a copy and
+//                    Serialize). Embedded records are copied with their copyFrom.
+//   IDENTITY(Name)   the object's own identifier: a VALUE that generateIDs() renews.
+//   KEY(Name)        the identifier of a record whose equality ignores it (still copied and stored).
+//   CHILDREN(Name)   an owned child list reached through the array handle getName().
+//   OPTIONAL(Name)   an owned optional child: getName() (handle, null when absent),
+//                    allocateName() (writable handle, creates when absent), clearName().
+#pragma once
+
+#include <concepts>
+#include <type_traits>
+#include <utility>
+
+#include "kelvara/base/CIDBase.h"
+#include "kelvara/base/CKelvaraArchive.h"
+#include "kelvara/base/CObjectState.h"
+#include "kelvara/base/Preprocessor.h"
+
+namespace kelvara {
+
+enum FieldFlags : unsigned {
+    kPlainField = 0,
+    kIdentityField = 1,   // renewed by generateIDs(); its GUID is the object state GUID
+    kNotCompared = 2,     // left out of equality
+};
+
+template <class X>
+concept HandleLike = requires(const X& x) {
+    { x.isNull() } -> std::convertible_to<bool>;
+    *x;
+};
+
+// A handle reads as the object it refers to; anything else reads as itself.
+template <class X>
+decltype(auto) deref(X&& x) {
+    if constexpr (HandleLike<std::remove_cvref_t<X>>) return *x;
+    else return std::forward<X>(x);
+}
+
+template <class T>
+concept RecordLike = requires(T& t) { t.copyFrom(t); };
+
+template <class T>
+void assignField(T& target, const T& source) {
+    if constexpr (RecordLike<T>) target.copyFrom(source);
+    else target = source;
+}
+
+template <class T, class S>
+void assignField(T& target, const S& source) {
+    if constexpr (RecordLike<T>) target.copyFrom(source);
+    else target = source;
+}
+
+template <class I>
+struct CopyFields {
+    I& target;
+    const I& source;
+
+    template <class G, class W>
+    void value(const char*, G get, W writable, unsigned = kPlainField) const {
+        decltype(auto) to = deref((target.*writable)());
+        assignField(to, deref((source.*get)()));
+    }
+    template <class G>
+    void children(const char*, G get) const {
+        (target.*get)().copyFrom((source.*get)());
+    }
+    template <class G, class A, class R>
+    void optional(const char*, G get, A allocate, R clear) const {
+        const auto from = (source.*get)();
+        if (from.isNull()) (target.*clear)();
+        else (*(target.*allocate)()).copyFrom(*from);
+    }
+};
+
+template <class I>
+struct EqualFields {
+    const I& a;
+    const I& b;
+    bool& equal;
+
+    template <class G, class W>
+    void value(const char*, G get, W, unsigned flags = kPlainField) const {
+        if (equal && !(flags & kNotCompared)) equal = deref((a.*get)()) == deref((b.*get)());
+    }
+    template <class G>
+    void children(const char*, G get) const {
+        if (equal) equal = (a.*get)() == (b.*get)();
+    }
+    template <class G, class A, class R>
+    void optional(const char*, G get, A, R) const {
+        if (!equal) return;
+        const auto x = (a.*get)();
+        const auto y = (b.*get)();
+        equal = x.isNull() ? y.isNull() : (!y.isNull() && *x == *y);
+    }
+};
+
+template <class I>
+struct SerializeFields {
+    I& object;
+    CKelvaraArchive& ar;
+
+    template <class G, class W>
+    void value(const char*, G, W writable, unsigned = kPlainField) const {
+        deref((object.*writable)()).Serialize(ar);
+    }
+    template <class G>
+    void children(const char*, G get) const {
+        (object.*get)().Serialize(ar);
+    }
+    // A presence flag, then the child's record when present.
+    template <class G, class A, class R>
+    void optional(const char*, G get, A allocate, R clear) const {
+        bool present = false;
+        if (ar.IsStoring()) {
+            present = !(object.*get)().isNull();
+            ar << present;
+        } else {
+            ar >> present;
+        }
+        if (present) (*(object.*allocate)()).Serialize(ar);
+        else if (ar.IsLoading()) (object.*clear)();
+    }
+};
+
+template <class I>
+struct GenerateIDs {
+    I& object;
+
+    template <class G, class W>
+    void value(const char*, G, W writable, unsigned flags = kPlainField) const {
+        decltype(auto) v = deref((object.*writable)());
+        if (flags & kIdentityField) {
+            if constexpr (requires { v.generate(); }) v.generate();
+        } else if constexpr (requires { v.generateIDs(); }) {
+            v.generateIDs();
+        }
+    }
+    template <class G>
+    void children(const char*, G get) const {
+        const auto list = (object.*get)();
+        for (int i = 0; i < list.GetSize(); ++i) (*list.getWritableReference(i)).generateIDs();
+        list.resort();
+    }
+    template <class G, class A, class R>
+    void optional(const char*, G get, A allocate, R) const {
+        if (!(object.*get)().isNull()) (*(object.*allocate)()).generateIDs();
+    }
+};
+
+template <class I>
+struct FindIdentity {
+    const I& object;
+    const _GUID*& guid;
+
+    template <class G, class W>
+    void value(const char*, G get, W, unsigned flags = kPlainField) const {
+        if constexpr (std::is_base_of_v<CIDBase, std::remove_cvref_t<decltype((object.*get)())>>)
+            if (flags & kIdentityField) guid = &(object.*get)().getGUID();
+    }
+    template <class G>
+    void children(const char*, G) const {}
+    template <class G, class A, class R>
+    void optional(const char*, G, A, R) const {}
+};
+
+}  // namespace kelvara
+
+// Base of every interface with a field list: the generic operations, written once.
+template <class I>
+class CRecord : public CObjectState {
+public:
+    void copyFrom(const I& other) {
+        if (static_cast<const void*>(this) == static_cast<const void*>(&other)) return;
+        I::forEachField(kelvara::CopyFields<I>{self(), other});
+    }
+    bool operator==(const I& other) const {
+        bool equal = true;
+        I::forEachField(kelvara::EqualFields<I>{self(), other, equal});
+        return equal;
+    }
+    bool operator!=(const I& other) const { return !(*this == other); }
+    // The record: marker I::kRecordName around the fields in list order.
+    void Serialize(CKelvaraArchive& ar) {
+        ar.checkMarkerStart(I::kRecordName);
+        I::forEachField(kelvara::SerializeFields<I>{self(), ar});
+        ar.checkMarkerEnd(I::kRecordName);
+    }
+    // Fresh identifiers for the object and everything it owns.
+    void generateIDs() { I::forEachField(kelvara::GenerateIDs<I>{self()}); }
+    const _GUID& getObjectStateGUID() const override {
+        const _GUID* guid = &CIDBase::getNullGUID();
+        I::forEachField(kelvara::FindIdentity<I>{self(), guid});
+        return *guid;
+    }
+
+protected:
+    CRecord() = default;
+    CRecord(const CRecord&) = default;
+    CRecord& operator=(const CRecord&) = default;
+
+private:
+    I& self() { return static_cast<I&>(*this); }
+    const I& self() const { return static_cast<const I&>(*this); }
+};
+
+#define KELVARA_FIELD_VALUE(Name) v.value(#Name, &Self::get##Name, &Self::getWritable##Name);
+#define KELVARA_FIELD_IDENTITY(Name) \
+    v.value(#Name, &Self::get##Name, &Self::getWritable##Name, ::kelvara::kIdentityField);
+#define KELVARA_FIELD_KEY(Name) \
+    v.value(#Name, &Self::get##Name, &Self::getWritable##Name, ::kelvara::kIdentityField | ::kelvara::kNotCompared);
+#define KELVARA_FIELD_CHILDREN(Name) v.children(#Name, &Self::get##Name);
+#define KELVARA_FIELD_OPTIONAL(Name) v.optional(#Name, &Self::get##Name, &Self::allocate##Name, &Self::clear##Name);
+#define KELVARA_FIELD_(entry) KELVARA_FIELD_##entry
+
+// Declares the record name and the ordered field list of interface Class.
+#define KELVARA_FIELDS(Class, RecordName, ...)                  \
+public:                                                         \
+    using Self = Class;                                         \
+    static constexpr const char* kRecordName = RecordName;      \
+    template <class V>                                          \
+    static void forEachField(V&& v) {                           \
+        KELVARA_FOR_EACH(KELVARA_FIELD_, __VA_ARGS__)           \
+    }
+
+// In an interface: getName(), setName() and the private getWritableName(), all pure virtual.
+#define KELVARA_ACCESSORS(Type, Name)                 \
+public:                                               \
+    virtual const Type& get##Name() const = 0;        \
+    virtual void set##Name(const Type& value) = 0;    \
+                                                      \
+private:                                              \
+    virtual Type& getWritable##Name() = 0;            \
+                                                      \
+public:
+
+// As KELVARA_ACCESSORS for a member of type Type read and written as ReadType (a base of Type).
+#define KELVARA_ACCESSORS_AS(Type, ReadType, Name)    \
+public:                                               \
+    virtual const ReadType& get##Name() const = 0;    \
+    virtual void set##Name(const ReadType& value) = 0; \
+                                                      \
+private:                                              \
+    virtual Type& getWritable##Name() = 0;            \
+                                                      \
+public:
+
+// In a concrete class: the member m_Name and the three accessors of KELVARA_ACCESSORS.
+#define KELVARA_MEMBER(Type, Name, ...)                                              \
+private:                                                                             \
+    Type m_##Name{__VA_ARGS__};                                                      \
+                                                                                     \
+public:                                                                              \
+    const Type& get##Name() const override { return m_##Name; }                      \
+    void set##Name(const Type& value) override { m_##Name = value; }                 \
+                                                                                     \
+private:                                                                             \
+    Type& getWritable##Name() override { return m_##Name; }                          \
+                                                                                     \
+public:
+
+#define KELVARA_MEMBER_AS(Type, ReadType, Name)                                      \
+private:                                                                             \
+    Type m_##Name;                                                                   \
+                                                                                     \
+public:                                                                              \
+    const ReadType& get##Name() const override { return m_##Name; }                  \
+    void set##Name(const ReadType& value) override { m_##Name = value; }             \
+                                                                                     \
+private:                                                                             \
+    Type& getWritable##Name() override { return m_##Name; }                          \
+                                                                                     \
+public:

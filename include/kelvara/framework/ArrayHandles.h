@@ -1,0 +1,218 @@
+// Concrete array handles over an owning array, and the iterators that walk its ordered index.
+// Every operation on a handle without an array answers the neutral value (0, -1, empty handles).
+#pragma once
+
+#include "kelvara/framework/ArrayHandleInterfaces.h"
+#include "kelvara/framework/UniqueObjectPointerArray.h"
+
+// Walks the ordered index: place -1 is before the first element, place count after the last.
+template <class I, class C, class ID, class Base, class Handle>
+class CArrayIteratorBase : public Base {
+public:
+    using Array = CUniqueObjectPointerArray<I, C, ID>;
+
+    CArrayIteratorBase(Array* array, int place) noexcept : m_array(array), m_place(place) {}
+
+    Handle current() override {
+        if (!m_array || m_place < 0 || m_place >= m_array->GetSize()) return Handle();
+        return at(m_place);
+    }
+    Handle next() override {
+        if (!m_array || m_place < -1 || m_place >= m_array->GetSize()) return Handle();
+        return at(++m_place);
+    }
+    Handle previous() override {
+        if (!m_array || m_place < 0 || m_place > m_array->GetSize()) return Handle();
+        return at(--m_place);
+    }
+    bool hasNext() const override { return m_array && m_place >= -1 && m_place < m_array->GetSize() - 1; }
+    bool hasPrevious() const override { return m_array && m_place >= 1 && m_place <= m_array->GetSize(); }
+    // Removes the element stood on and steps back, so the next next() yields its successor.
+    bool remove() override {
+        if (!m_array || m_place < 0 || m_place >= m_array->GetSize()) return false;
+        m_array->RemoveAt(m_array->getOrderedIndex(m_place));
+        --m_place;
+        return true;
+    }
+    int place() const noexcept { return m_place; }
+
+protected:
+    // Outside the index this is a handle on the array's default object, as the reads answer.
+    Handle at(int place) const {
+        using Concrete = std::conditional_t<std::is_same_v<Handle, CWrapperHandle<I>>, CBasicHandle<I, C>,
+                                            CWritableBasicHandle<I, C>>;
+        return Handle(new Concrete(&m_array->getWritableReference(m_array->getOrderedIndex(place))));
+    }
+
+    Array* m_array;
+    int m_place;
+};
+
+template <class I, class C, class ID>
+class CArrayIterator : public CArrayIteratorBase<I, C, ID, IIterator<I>, CWritableWrapperHandle<I>> {
+public:
+    using CArrayIteratorBase<I, C, ID, IIterator<I>, CWritableWrapperHandle<I>>::CArrayIteratorBase;
+    IIterator<I>* clone() const override { return new CArrayIterator(this->m_array, this->m_place); }
+};
+
+template <class I, class C, class ID>
+class CArrayConstIterator : public CArrayIteratorBase<I, C, ID, IConstIterator<I>, CWrapperHandle<I>> {
+public:
+    using CArrayIteratorBase<I, C, ID, IConstIterator<I>, CWrapperHandle<I>>::CArrayIteratorBase;
+    IConstIterator<I>* clone() const override { return new CArrayConstIterator(this->m_array, this->m_place); }
+};
+
+namespace kelvara::detail {
+
+template <class I, class C, class ID, bool iterable>
+class CBasicArrayHandleCommon : public IArrayHandle<I, ID, iterable> {
+public:
+    using Array = CUniqueObjectPointerArray<I, C, ID>;
+
+    CBasicArrayHandleCommon() noexcept = default;
+    CBasicArrayHandleCommon(const Array* array) noexcept : m_array(const_cast<Array*>(array)) {}
+
+    int GetSize() const override { return m_array ? m_array->GetSize() : 0; }
+    CWrapperHandle<I> operator[](int position) const override {
+        if (!m_array) return CWrapperHandle<I>();
+        return CWrapperHandle<I>(new CBasicHandle<I, C>(&m_array->getWritableReference(position)));
+    }
+    int findByID(const ID& id) const override { return m_array ? m_array->findByID(id) : -1; }
+    CWrapperHandle<I> find(const ID& id) const override {
+        const int p = findByID(id);
+        return p < 0 ? CWrapperHandle<I>() : (*this)[p];
+    }
+    CWritableWrapperHandle<I> getWritableReference(int position) const override {
+        if (!m_array) return CWritableWrapperHandle<I>();
+        return CWritableWrapperHandle<I>(new CWritableBasicHandle<I, C>(&m_array->getWritableReference(position)));
+    }
+    void resort() override {
+        if (!m_array) return;
+        m_array->discardSorting();
+        m_array->sort();
+    }
+    // Replaces the list by copies of the source's elements (by position, or in identifier order
+    // for the iterable form); repeated identifiers are dropped. A source on this very list leaves
+    // it unchanged.
+    void copyFrom(const CWrapperArrayHandle<I, ID, iterable>& source) override {
+        if (!m_array || (source.held() && source.held()->identity() == m_array)) return;
+        Array fresh;
+        if constexpr (iterable) {
+            CConstIteratorWrapper<I> it = source.getConstIterator();
+            while (it.hasNext()) {
+                CWrapperHandle<I> h = it.next();
+                if (!h.isNull()) fresh.Add(*h);
+            }
+        } else {
+            for (int i = 0; i < source.GetSize(); ++i) {
+                CWrapperHandle<I> h = source[i];
+                if (!h.isNull()) fresh.Add(*h);
+            }
+        }
+        m_array->swap(fresh);
+    }
+    bool isNull() const override { return m_array == nullptr; }
+    bool isMemoryHandle() const override { return true; }
+    const void* identity() const override { return m_array; }
+    Array* array() const noexcept { return m_array; }
+
+    void Serialize(CKelvaraArchive& ar) override {
+        if (!m_array) return;
+        if constexpr (!iterable) {
+            m_array->Serialize(ar);
+        } else {
+            serializeInIdentifierOrder(ar);
+        }
+    }
+
+protected:
+    // The iterable form's record: elements in identifier order, each followed by its rank; on
+    // loading the ranks are skipped and the index is rebuilt.
+    void serializeInIdentifierOrder(CKelvaraArchive& ar) {
+        ar.checkMarkerStart(kArrayMarker);
+        if (ar.IsStoring()) {
+            m_array->sort();
+            ar << m_array->GetSize();
+            for (int n = 0; n < m_array->GetSize(); ++n) {
+                m_array->getWritableReference(m_array->getOrderedIndex(n)).Serialize(ar);
+                ar << n;
+            }
+        } else {
+            m_array->RemoveAll();
+            const bool indexed = ar.fileVersion() >= kIndexedArrayVersion;
+            const int count = ar.readCount("array elements", CKelvaraArchive::kMinRecordBytes + (indexed ? 4 : 0));
+            Array loaded;
+            for (int i = 0; i < count; ++i) {
+                auto object = std::make_unique<C>();
+                object->Serialize(ar);
+                if (indexed) {
+                    int ignored = 0;
+                    ar >> ignored;
+                }
+                loaded.AttachNoSort(i, object.release());
+            }
+            loaded.sort();
+            m_array->swap(loaded);
+        }
+        ar.checkMarkerEnd(kArrayMarker);
+    }
+
+    Array* m_array = nullptr;
+};
+
+}  // namespace kelvara::detail
+
+template <class I, class C, class ID, bool iterable>
+class CBasicArrayHandle;
+
+template <class I, class C, class ID>
+class CBasicArrayHandle<I, C, ID, false> : public kelvara::detail::CBasicArrayHandleCommon<I, C, ID, false> {
+    using Common = kelvara::detail::CBasicArrayHandleCommon<I, C, ID, false>;
+
+public:
+    using Common::Common;
+    using Common::find;
+    CWrapperHandle<I> find(const ID& id, int& position) const override {
+        position = this->findByID(id);
+        return position < 0 ? CWrapperHandle<I>() : (*this)[position];
+    }
+    IArrayHandle<I, ID, false>* clone() const override { return new CBasicArrayHandle(this->m_array); }
+};
+
+template <class I, class C, class ID>
+class CBasicArrayHandle<I, C, ID, true> : public kelvara::detail::CBasicArrayHandleCommon<I, C, ID, true> {
+    using Common = kelvara::detail::CBasicArrayHandleCommon<I, C, ID, true>;
+
+public:
+    using Common::Common;
+    CIteratorWrapper<I> getIterator(const ID& id) const override { return iteratorOn<CIteratorWrapper<I>, CArrayIterator<I, C, ID>>(id); }
+    CIteratorWrapper<I> getIterator() const override { return startAt<CIteratorWrapper<I>, CArrayIterator<I, C, ID>>(-1); }
+    CIteratorWrapper<I> getReverseIterator() const override {
+        return startAt<CIteratorWrapper<I>, CArrayIterator<I, C, ID>>(this->GetSize());
+    }
+    CConstIteratorWrapper<I> getConstIterator(const ID& id) const override {
+        return iteratorOn<CConstIteratorWrapper<I>, CArrayConstIterator<I, C, ID>>(id);
+    }
+    CConstIteratorWrapper<I> getConstIterator() const override {
+        return startAt<CConstIteratorWrapper<I>, CArrayConstIterator<I, C, ID>>(-1);
+    }
+    CConstIteratorWrapper<I> getConstReverseIterator() const override {
+        return startAt<CConstIteratorWrapper<I>, CArrayConstIterator<I, C, ID>>(this->GetSize());
+    }
+    IArrayHandle<I, ID, true>* clone() const override { return new CBasicArrayHandle(this->m_array); }
+
+private:
+    template <class Wrapper, class Iterator>
+    Wrapper startAt(int place) const {
+        if (!this->m_array) return Wrapper();
+        this->m_array->sort();
+        return Wrapper(new Iterator(this->m_array, place));
+    }
+    template <class Wrapper, class Iterator>
+    Wrapper iteratorOn(const ID& id) const {
+        if (!this->m_array) return Wrapper();
+        this->m_array->sort();
+        const int place = this->m_array->findOrderedIndex(id);
+        return place < 0 ? Wrapper() : Wrapper(new Iterator(this->m_array, place));
+    }
+};

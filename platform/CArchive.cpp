@@ -1,0 +1,279 @@
+#include "kelvara/platform/CArchive.h"
+
+#include <cstdlib>
+#include <limits>
+
+#include "kelvara/platform/CFile.h"
+
+namespace {
+
+constexpr std::size_t kInitialCapacity = 256;
+constexpr std::uint32_t kMaxStringLength = 0x7FFFFFFF;
+
+std::string hexByte(unsigned v) {
+    static const char* digits = "0123456789abcdef";
+    std::string s = "0x";
+    s += digits[(v >> 4) & 0xF];
+    s += digits[v & 0xF];
+    return s;
+}
+
+}  // namespace
+
+const char* CArchiveException::causeName(Cause cause) noexcept {
+    switch (cause) {
+        case none: return "none";
+        case genericException: return "generic";
+        case readOnly: return "read-only";
+        case endOfFile: return "end of data";
+        case writeOnly: return "write-only";
+        case badIndex: return "bad count";
+        case badClass: return "bad record";
+        case badSchema: return "bad schema";
+        case bufferFull: return "buffer full";
+    }
+    return "unknown";
+}
+
+void CArchive::FreeDeleter::operator()(std::uint8_t* p) const noexcept { std::free(p); }
+
+CArchive::CArchive() : m_loading(false) {}
+
+CArchive::CArchive(const void* data, std::size_t size)
+    : m_loading(true), m_data(static_cast<const std::uint8_t*>(data)), m_size(size), m_limit(size) {
+    if (!m_data) m_size = m_limit = 0;
+}
+
+CArchive::CArchive(std::vector<std::uint8_t> data) : m_loading(true), m_loadCopy(std::move(data)) {
+    m_data = m_loadCopy.data();
+    m_size = m_limit = m_loadCopy.size();
+}
+
+CArchive::CArchive(CFile* file, UINT mode) : m_loading(mode == load), m_file(file) {
+    if (!m_loading) return;
+    if (!file || !file->isOpen()) throw CFileException("archive: no open file to load from");
+    const std::uint64_t length = file->GetLength();
+    if (length > std::numeric_limits<UINT>::max()) throw CFileException("archive: file too large: " + file->GetFilePath());
+    m_loadCopy.resize(static_cast<std::size_t>(length));
+    if (length > 0 && file->Read(m_loadCopy.data(), static_cast<UINT>(length)) != length)
+        throw CFileException("archive: short read: " + file->GetFilePath());
+    m_data = m_loadCopy.data();
+    m_size = m_limit = m_loadCopy.size();
+}
+
+CArchive::~CArchive() {
+    // A file archive that was never closed keeps what was stored; errors cannot escape a destructor.
+    if (m_file && !m_loading && !m_closed) {
+        try {
+            Flush();
+        } catch (...) {
+        }
+    }
+}
+
+UINT CArchive::Read(void* buffer, UINT count) {
+    if (!m_loading) fail(CArchiveException::writeOnly, "read from an archive that is storing");
+    const std::size_t n = std::min<std::size_t>(count, m_limit - m_pos);
+    if (n) std::memcpy(buffer, m_data + m_pos, n);
+    m_pos += n;
+    return static_cast<UINT>(n);
+}
+
+void CArchive::Write(const void* buffer, UINT count) {
+    if (m_loading) fail(CArchiveException::readOnly, "write to an archive that is loading");
+    if (count) putRaw(buffer, count);
+}
+
+void CArchive::Flush() {
+    if (m_loading || !m_file) return;
+    if (m_size) m_file->Write(m_owned.get(), static_cast<UINT>(m_size));
+    m_owned.reset();
+    m_size = m_capacity = m_pos = 0;
+}
+
+void CArchive::Close() {
+    if (m_closed) return;
+    Flush();
+    m_closed = true;
+}
+
+void CArchive::Abort(const std::string& why) {
+    m_closed = true;
+    fail(CArchiveException::badIndex, why);
+}
+
+void CArchive::fail(CArchiveException::Cause cause, const std::string& what) const { failAt(m_pos, cause, what); }
+
+void CArchive::failAt(std::size_t at, CArchiveException::Cause cause, const std::string& what) const {
+    std::string message = what + " at offset " + std::to_string(at);
+    const std::string where = context();
+    if (!where.empty()) message += " in " + where;
+    throw CArchiveException(cause, message);
+}
+
+void CArchive::failRead(std::size_t n, const char* what) const {
+    if (!m_loading) fail(CArchiveException::writeOnly, "read from an archive that is storing");
+    fail(CArchiveException::endOfFile, std::string("expected ") + what + " (" + std::to_string(n) +
+                                           " bytes), only " + std::to_string(m_limit - m_pos) + " remain");
+}
+
+void CArchive::grow(std::size_t need) {
+    if (m_loading) fail(CArchiveException::readOnly, "write to an archive that is loading");
+    std::size_t cap = m_capacity ? m_capacity : kInitialCapacity;
+    while (cap < m_size + need) cap *= 2;
+    auto* p = static_cast<std::uint8_t*>(std::realloc(m_owned.get(), cap));
+    if (!p) throw std::bad_alloc();
+    (void)m_owned.release();
+    m_owned.reset(p);
+    m_capacity = cap;
+}
+
+void CArchive::patch(std::size_t at, const void* bytes, std::size_t count) {
+    if (m_loading || at + count > m_size) fail(CArchiveException::genericException, "patch outside the stored bytes");
+    std::memcpy(m_owned.get() + at, bytes, count);
+}
+
+std::vector<std::uint8_t> CArchive::takeBuffer() {
+    std::vector<std::uint8_t> out;
+    if (m_loading) return out;
+    out.assign(m_owned.get(), m_owned.get() + m_size);
+    m_owned.reset();
+    m_size = m_capacity = m_pos = 0;
+    return out;
+}
+
+int CArchive::readCount(const char* what, std::size_t minBytesEach) {
+    int count = 0;
+    getRaw(&count, 4, "32-bit element count");
+    if (count < 0) Abort(std::string("negative count (") + std::to_string(count) + ") of " + what);
+    if (minBytesEach && static_cast<std::size_t>(count) > remaining() / minBytesEach)
+        fail(CArchiveException::badIndex, std::string("count ") + std::to_string(count) + " of " + what +
+                                              " cannot fit in the " + std::to_string(remaining()) +
+                                              " bytes that remain");
+    return count;
+}
+
+CArchive& CArchive::operator>>(bool& v) {
+    BYTE b = 0;
+    getRaw(&b, 1, "boolean");
+    if (b > 1) {
+        m_pos -= 1;
+        fail(CArchiveException::badSchema, "expected boolean (0 or 1), found " + hexByte(b));
+    }
+    v = b != 0;
+    return *this;
+}
+
+// Wide text: the Unicode tag (byte 0xFF, word 0xFFFE), then the length in UTF-16 code units with
+// the escalating prefix (byte; 0xFF then word; 0xFFFF then dword), then the code units.
+CArchive& CArchive::operator<<(const CString& s) {
+    std::vector<std::uint16_t> units;
+    units.reserve(s.str().size());
+    for (wchar_t wc : s.str()) {
+        auto c = static_cast<std::uint32_t>(wc);
+        if (c > 0x10FFFF) c = 0xFFFD;
+        if (c >= 0x10000) {
+            c -= 0x10000;
+            units.push_back(static_cast<std::uint16_t>(0xD800 + (c >> 10)));
+            units.push_back(static_cast<std::uint16_t>(0xDC00 + (c & 0x3FF)));
+        } else {
+            units.push_back(static_cast<std::uint16_t>(c));
+        }
+    }
+    *this << BYTE(0xFF) << WORD(0xFFFE);
+    const std::size_t n = units.size();
+    if (n < 0xFF) {
+        *this << static_cast<BYTE>(n);
+    } else if (n < 0xFFFE) {
+        *this << BYTE(0xFF) << static_cast<WORD>(n);
+    } else {
+        *this << BYTE(0xFF) << WORD(0xFFFF) << static_cast<DWORD>(n);
+    }
+    for (std::uint16_t u : units) *this << u;
+    return *this;
+}
+
+CArchive& CArchive::operator<<(const CStringA& s) {
+    const std::size_t n = s.str().size();
+    if (n < 0xFF) {
+        *this << static_cast<BYTE>(n);
+    } else if (n < 0xFFFE) {
+        *this << BYTE(0xFF) << static_cast<WORD>(n);
+    } else {
+        *this << BYTE(0xFF) << WORD(0xFFFF) << static_cast<DWORD>(n);
+    }
+    if (n) putRaw(s.str().data(), n);
+    return *this;
+}
+
+std::uint32_t CArchive::readStringLength(bool& wide) {
+    wide = false;
+    for (int tags = 0;; ++tags) {
+        BYTE b = 0;
+        getRaw(&b, 1, "text length");
+        if (b < 0xFF) return b;
+        WORD w = 0;
+        getRaw(&w, 2, "text length");
+        if (w == 0xFFFE) {
+            if (tags > 0) fail(CArchiveException::badSchema, "repeated Unicode tag in text length");
+            wide = true;
+            continue;
+        }
+        if (w < 0xFFFF) return w;
+        DWORD d = 0;
+        getRaw(&d, 4, "text length");
+        if (d == 0xFFFFFFFF) fail(CArchiveException::badSchema, "text longer than 4 GiB");
+        return d;
+    }
+}
+
+std::wstring CArchive::readText(std::uint32_t n, bool wide) {
+    const std::size_t unitSize = wide ? 2 : 1;
+    if (n > kMaxStringLength || n > remaining() / unitSize)
+        fail(CArchiveException::endOfFile, "text of " + std::to_string(n) + " characters cannot fit in the " +
+                                               std::to_string(remaining()) + " bytes that remain");
+    std::wstring out;
+    out.reserve(n);
+    const std::uint8_t* p = m_data + m_pos;
+    if (!wide) {
+        for (std::uint32_t i = 0; i < n; ++i) out += static_cast<wchar_t>(p[i]);
+        m_pos += n;
+        return out;
+    }
+    for (std::uint32_t i = 0; i < n; ++i) {
+        const std::uint32_t u = p[2 * i] | (static_cast<std::uint32_t>(p[2 * i + 1]) << 8);
+        if (u >= 0xD800 && u < 0xDC00 && i + 1 < n) {
+            const std::uint32_t lo = p[2 * i + 2] | (static_cast<std::uint32_t>(p[2 * i + 3]) << 8);
+            if (lo >= 0xDC00 && lo < 0xE000) {
+                out += static_cast<wchar_t>(0x10000 + ((u - 0xD800) << 10) + (lo - 0xDC00));
+                ++i;
+                continue;
+            }
+        }
+        out += static_cast<wchar_t>(u);  // lone surrogates are kept as they are
+    }
+    m_pos += 2 * static_cast<std::size_t>(n);
+    return out;
+}
+
+CArchive& CArchive::operator>>(CString& s) {
+    bool wide = false;
+    const std::uint32_t n = readStringLength(wide);
+    s = CString(readText(n, wide));
+    return *this;
+}
+
+CArchive& CArchive::operator>>(CStringA& s) {
+    bool wide = false;
+    const std::uint32_t n = readStringLength(wide);
+    if (wide) {
+        s = CStringA(CString(readText(n, true)));
+        return *this;
+    }
+    if (n > remaining())
+        fail(CArchiveException::endOfFile, "text of " + std::to_string(n) + " bytes cannot fit in the " +
+                                               std::to_string(remaining()) + " bytes that remain");
+    s = CStringA(std::string(reinterpret_cast<const char*>(m_data + m_pos), n));
+    m_pos += n;
+    return *this;
+}

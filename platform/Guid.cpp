@@ -1,0 +1,62 @@
+#include "kelvara/platform/Guid.h"
+
+#include <sys/random.h>
+
+#include <chrono>
+#include <cstring>
+
+namespace {
+
+// xoshiro256**: fast, 256 bits of state, good enough for identifiers that must not collide
+// by chance (the state is seeded from the kernel, never from the clock alone).
+class Generator {
+public:
+    Generator() {
+        std::uint64_t seed[4] = {};
+        std::size_t got = 0;
+        while (got < sizeof seed) {
+            const ssize_t n = getrandom(reinterpret_cast<char*>(seed) + got, sizeof seed - got, 0);
+            if (n <= 0) break;
+            got += static_cast<std::size_t>(n);
+        }
+        if (got < sizeof seed) {  // no entropy source: mix the clock and an address
+            const auto t = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+            seed[0] ^= t;
+            seed[1] ^= reinterpret_cast<std::uintptr_t>(&seed);
+            seed[2] ^= t * 0x9E3779B97F4A7C15ull;
+            seed[3] ^= 0xD1B54A32D192ED03ull;
+        }
+        for (int i = 0; i < 4; ++i) m_s[i] = seed[i];
+        if ((m_s[0] | m_s[1] | m_s[2] | m_s[3]) == 0) m_s[0] = 1;
+    }
+    std::uint64_t next() noexcept {
+        const std::uint64_t result = rotl(m_s[1] * 5, 7) * 9;
+        const std::uint64_t t = m_s[1] << 17;
+        m_s[2] ^= m_s[0];
+        m_s[3] ^= m_s[1];
+        m_s[1] ^= m_s[2];
+        m_s[0] ^= m_s[3];
+        m_s[2] ^= t;
+        m_s[3] = rotl(m_s[3], 45);
+        return result;
+    }
+
+private:
+    static std::uint64_t rotl(std::uint64_t x, int k) noexcept { return (x << k) | (x >> (64 - k)); }
+    std::uint64_t m_s[4];
+};
+
+}  // namespace
+
+long CoCreateGuid(_GUID* guid) noexcept {
+    if (!guid) return -1;
+    thread_local Generator generator;
+    const std::uint64_t hi = generator.next();
+    const std::uint64_t lo = generator.next();
+    guid->Data1 = static_cast<std::uint32_t>(hi >> 32);
+    guid->Data2 = static_cast<std::uint16_t>(hi >> 16);
+    guid->Data3 = static_cast<std::uint16_t>((hi & 0x0FFF) | 0x4000);  // version 4
+    for (int i = 0; i < 8; ++i) guid->Data4[i] = static_cast<std::uint8_t>(lo >> (56 - 8 * i));
+    guid->Data4[0] = static_cast<std::uint8_t>((guid->Data4[0] & 0x3F) | 0x80);  // RFC 4122 variant
+    return 0;
+}
