@@ -3,29 +3,28 @@
 #pragma once
 
 #include "kelvara/base/Enumerations.h"
-#include "kelvara/base/Values.h"
 #include "kelvara/framework/Family.h"
 
 KELVARA_FORWARD(Link)
 
+#define KELVARA_LINK_FIELDS(F)              \
+    F(IDENTITY, CLinkID, ID)                \
+    F(VALUE, CTaskID, UpstreamTaskID)       \
+    F(VALUE, CCalendarID, DelayCalendarID)  \
+    F(VALUE, CLinkType, Type)               \
+    F(VALUE, CLinkStatus, Status)           \
+    F(VALUE, CLinkDelayType, DelayType)     \
+    F(VALUE, CProjectDuration, Delay)
+
 class ILink : public CRecord<ILink> {
     KELVARA_INTERFACE(Link)
-    KELVARA_ACCESSORS(CLinkID, ID)
-    KELVARA_ACCESSORS(CTaskID, UpstreamTaskID)
-    KELVARA_ACCESSORS(CCalendarID, DelayCalendarID)
-    KELVARA_ACCESSORS(CLinkType, Type)
-    KELVARA_ACCESSORS(CLinkStatus, Status)
-    KELVARA_ACCESSORS(CLinkDelayType, DelayType)
-    KELVARA_ACCESSORS(CProjectDuration, Delay)
+    KELVARA_RECORD(ILink, "Link", KELVARA_LINK_FIELDS)
 
 public:
     // Defaults: a fresh identifier, no upstream task or calendar, finish-to-start, status not set,
     // a delay of zero counted as a duration.
     void initialize();
     void initialize(const CTaskID& upstreamTask, const CLinkType& type);
-
-    KELVARA_FIELDS(ILink, "Link", IDENTITY(ID), VALUE(UpstreamTaskID), VALUE(DelayCalendarID), VALUE(Type),
-                   VALUE(Status), VALUE(DelayType), VALUE(Delay))
 };
 
 KELVARA_INTERFACE_ARRAY(Link, CLinkID, false)

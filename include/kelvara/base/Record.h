@@ -1,19 +1,10 @@
 // One declarative field list per interface drives copy, equality, the archive record and identifier
 // renewal. An interface derives from CRecord<Itself> and declares its fields in order with
-// KELVARA_FIELDS; the generic operations below walk that list.
-//
-// Field kinds:
-//   VALUE(Name)      a value reached through getName() and the private getWritableName(); values,
-//                    identifier lists and embedded sub-objects (anything with ==, a copy and
-//                    Serialize). Embedded records are copied with their copyFrom.
-//   IDENTITY(Name)   the object's own identifier: a VALUE that generateIDs() renews.
-//   KEY(Name)        the identifier of a record whose equality ignores it (still copied and stored).
-//   CHILDREN(Name)   an owned child list reached through the array handle getName().
-//   OPTIONAL(Name)   an owned optional child: getName() (handle, null when absent),
-//                    allocateName() (writable handle, creates when absent), clearName().
+// KELVARA_RECORD (below); the generic operations below walk that list.
 #pragma once
 
 #include <concepts>
+#include <memory>
 #include <type_traits>
 #include <utility>
 
@@ -21,6 +12,7 @@
 #include "kelvara/base/CKelvaraArchive.h"
 #include "kelvara/base/CObjectState.h"
 #include "kelvara/base/Preprocessor.h"
+#include "kelvara/base/Values.h"
 
 namespace kelvara {
 
@@ -212,24 +204,68 @@ private:
     const I& self() const { return static_cast<const I&>(*this); }
 };
 
-#define KELVARA_FIELD_VALUE(Name) v.value(#Name, &Self::get##Name, &Self::getWritable##Name);
-#define KELVARA_FIELD_IDENTITY(Name) \
-    v.value(#Name, &Self::get##Name, &Self::getWritable##Name, ::kelvara::kIdentityField);
-#define KELVARA_FIELD_KEY(Name) \
-    v.value(#Name, &Self::get##Name, &Self::getWritable##Name, ::kelvara::kIdentityField | ::kelvara::kNotCompared);
-#define KELVARA_FIELD_CHILDREN(Name) v.children(#Name, &Self::get##Name);
-#define KELVARA_FIELD_OPTIONAL(Name) v.optional(#Name, &Self::get##Name, &Self::allocate##Name, &Self::clear##Name);
-#define KELVARA_FIELD_(entry) KELVARA_FIELD_##entry
+// A record's fields are one list macro, written once in the interface's header:
+//   #define KELVARA_LINK_FIELDS(F) F(IDENTITY, CLinkID, ID) F(VALUE, CTaskID, UpstreamTaskID) ...
+// KELVARA_RECORD(ILink, "Link", KELVARA_LINK_FIELDS) inside the interface declares the accessors
+// and the field list; KELVARA_RECORD_MEMBERS(KELVARA_LINK_FIELDS) inside the concrete class declares
+// the members (in list order) and implements the accessors. Entry kinds:
+//   VALUE(T, Name)     getName() / setName(const T&) / private getWritableName(), member T m_Name
+//   IDENTITY(T, Name)  a VALUE that is the object's own identifier (renewed by generateIDs)
+//   KEY(T, Name)       an IDENTITY left out of equality
+//   TEXT(T, Name)      a VALUE of type T read and written as IProjectString
+//   EMBEDDED(T, Name)  member T m_Name only; the class writes getName() (a handle or const ref)
+//                      and getWritableName(); copied, compared and stored as a value
+//   CHILDREN(T, Name)  member T m_Name only; the class writes getName() answering an array handle
+//   OPTIONAL(T, Name)  member std::unique_ptr<T> m_Name only; the class writes getName() (handle,
+//                      null when absent), allocateName() (writable handle) and clearName()
+#define KELVARA_IFACE_VALUE(T, Name) KELVARA_ACCESSORS(T, Name)
+#define KELVARA_IFACE_IDENTITY(T, Name) KELVARA_ACCESSORS(T, Name)
+#define KELVARA_IFACE_KEY(T, Name) KELVARA_ACCESSORS(T, Name)
+#define KELVARA_IFACE_TEXT(T, Name) KELVARA_ACCESSORS_AS(T, IProjectString, Name)
+#define KELVARA_IFACE_EMBEDDED(T, Name)
+#define KELVARA_IFACE_CHILDREN(T, Name)
+#define KELVARA_IFACE_OPTIONAL(T, Name)
+#define KELVARA_IFACE_(kind, T, Name) KELVARA_IFACE_##kind(T, Name)
 
-// Declares the record name and the ordered field list of interface Class.
-#define KELVARA_FIELDS(Class, RecordName, ...)                  \
+#define KELVARA_ENTRY_VALUE(T, Name) v.value(#Name, &Self::get##Name, &Self::getWritable##Name);
+#define KELVARA_ENTRY_IDENTITY(T, Name) \
+    v.value(#Name, &Self::get##Name, &Self::getWritable##Name, ::kelvara::kIdentityField);
+#define KELVARA_ENTRY_KEY(T, Name) \
+    v.value(#Name, &Self::get##Name, &Self::getWritable##Name, ::kelvara::kIdentityField | ::kelvara::kNotCompared);
+#define KELVARA_ENTRY_TEXT(T, Name) KELVARA_ENTRY_VALUE(T, Name)
+#define KELVARA_ENTRY_EMBEDDED(T, Name) KELVARA_ENTRY_VALUE(T, Name)
+#define KELVARA_ENTRY_CHILDREN(T, Name) v.children(#Name, &Self::get##Name);
+#define KELVARA_ENTRY_OPTIONAL(T, Name) v.optional(#Name, &Self::get##Name, &Self::allocate##Name, &Self::clear##Name);
+#define KELVARA_ENTRY_(kind, T, Name) KELVARA_ENTRY_##kind(T, Name)
+
+#define KELVARA_IMPL_VALUE(T, Name) KELVARA_MEMBER(T, Name)
+#define KELVARA_IMPL_IDENTITY(T, Name) KELVARA_MEMBER(T, Name)
+#define KELVARA_IMPL_KEY(T, Name) KELVARA_MEMBER(T, Name)
+#define KELVARA_IMPL_TEXT(T, Name) KELVARA_MEMBER_AS(T, IProjectString, Name)
+#define KELVARA_IMPL_EMBEDDED(T, Name) \
+private:                               \
+    T m_##Name;                        \
+                                       \
+public:
+#define KELVARA_IMPL_CHILDREN(T, Name) KELVARA_IMPL_EMBEDDED(T, Name)
+#define KELVARA_IMPL_OPTIONAL(T, Name) \
+private:                               \
+    std::unique_ptr<T> m_##Name;       \
+                                       \
+public:
+#define KELVARA_IMPL_(kind, T, Name) KELVARA_IMPL_##kind(T, Name)
+
+#define KELVARA_RECORD(Class, RecordName, LIST)                 \
+    LIST(KELVARA_IFACE_)                                        \
 public:                                                         \
     using Self = Class;                                         \
     static constexpr const char* kRecordName = RecordName;      \
     template <class V>                                          \
     static void forEachField(V&& v) {                           \
-        KELVARA_FOR_EACH(KELVARA_FIELD_, __VA_ARGS__)           \
+        LIST(KELVARA_ENTRY_)                                    \
     }
+
+#define KELVARA_RECORD_MEMBERS(LIST) LIST(KELVARA_IMPL_)
 
 // In an interface: getName(), setName() and the private getWritableName(), all pure virtual.
 #define KELVARA_ACCESSORS(Type, Name)                 \
@@ -243,20 +279,20 @@ private:                                              \
 public:
 
 // As KELVARA_ACCESSORS for a member of type Type read and written as ReadType (a base of Type).
-#define KELVARA_ACCESSORS_AS(Type, ReadType, Name)    \
-public:                                               \
-    virtual const ReadType& get##Name() const = 0;    \
+#define KELVARA_ACCESSORS_AS(Type, ReadType, Name)     \
+public:                                                \
+    virtual const ReadType& get##Name() const = 0;     \
     virtual void set##Name(const ReadType& value) = 0; \
-                                                      \
-private:                                              \
-    virtual Type& getWritable##Name() = 0;            \
-                                                      \
+                                                       \
+private:                                               \
+    virtual Type& getWritable##Name() = 0;             \
+                                                       \
 public:
 
 // In a concrete class: the member m_Name and the three accessors of KELVARA_ACCESSORS.
-#define KELVARA_MEMBER(Type, Name, ...)                                              \
+#define KELVARA_MEMBER(Type, Name)                                                   \
 private:                                                                             \
-    Type m_##Name{__VA_ARGS__};                                                      \
+    Type m_##Name;                                                                   \
                                                                                      \
 public:                                                                              \
     const Type& get##Name() const override { return m_##Name; }                      \

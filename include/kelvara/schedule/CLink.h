@@ -5,13 +5,7 @@
 
 class CLink : public ILink {
     KELVARA_OBJECT(Link)
-    KELVARA_MEMBER(CLinkID, ID)
-    KELVARA_MEMBER(CTaskID, UpstreamTaskID)
-    KELVARA_MEMBER(CCalendarID, DelayCalendarID)
-    KELVARA_MEMBER(CLinkType, Type)
-    KELVARA_MEMBER(CLinkStatus, Status)
-    KELVARA_MEMBER(CLinkDelayType, DelayType)
-    KELVARA_MEMBER(CProjectDuration, Delay)
+    KELVARA_RECORD_MEMBERS(KELVARA_LINK_FIELDS)
 
 public:
     CLink() { initialize(); }

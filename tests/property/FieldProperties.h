@@ -1,0 +1,130 @@
+// Property tests every kind with a field list gets from one line:
+//   KELVARA_FIELD_PROPERTY_TESTS(CLink)
+// A random object survives the archive and copies unchanged, storing is deterministic, and
+// changing any one compared field makes two objects unequal.
+#pragma once
+
+#include <vector>
+
+#include "property/Randomize.h"
+
+namespace kelvara::test {
+
+template <class C>
+std::vector<std::uint8_t> store(C& object) {
+    CKelvaraArchive ar;
+    object.Serialize(ar);
+    return ar.takeBuffer();
+}
+
+template <class C>
+void load(C& object, const std::vector<std::uint8_t>& bytes) {
+    CKelvaraArchive ar(bytes.data(), bytes.size(), CKelvaraArchive::kCurrentFileVersion);
+    object.Serialize(ar);
+    EXPECT_EQ(ar.remaining(), 0u) << "the record did not read all it wrote";
+}
+
+// Walks the field list and changes only field `target`, answering its name (null past the end).
+template <class I>
+struct ChangeOneField {
+    I& object;
+    Rng& rng;
+    int target;
+    mutable int index = 0;
+    mutable const char* changed = nullptr;
+    mutable bool compared = true;
+
+    template <class G, class W>
+    void value(const char* name, G get, W writable, unsigned flags = kPlainField) const {
+        if (index++ != target) return;
+        changed = name;
+        compared = !(flags & kNotCompared);
+        decltype(auto) v = deref((object.*writable)());
+        using V = std::remove_cvref_t<decltype(v)>;
+        const auto before = copyOf(deref((object.*get)()));
+        for (int attempt = 0; attempt < 50; ++attempt) {
+            if constexpr (requires { V::forEachField(std::declval<FillFields<V>>()); })
+                V::forEachField(FillFields<V>{v, rng, 1});
+            else
+                Randomizer<V>::apply(v, rng);
+            if (!(deref((object.*get)()) == *before)) return;
+        }
+        ADD_FAILURE() << "could not change field " << name;
+    }
+    template <class G>
+    void children(const char* name, G get) const {
+        if (index++ != target) return;
+        changed = name;
+        const auto list = (object.*get)();
+        const int before = list.GetSize();
+        for (int attempt = 0; attempt < 50 && list.GetSize() == before; ++attempt)
+            FillFields<I>{object, rng, 1}.children(name, get);
+    }
+    template <class G, class A, class R>
+    void optional(const char* name, G get, A allocate, R clear) const {
+        if (index++ != target) return;
+        changed = name;
+        if ((object.*get)().isNull()) {
+            auto&& child = *(object.*allocate)();
+            using V = std::remove_cvref_t<decltype(child)>;
+            V::forEachField(FillFields<V>{child, rng, 1});
+        } else {
+            (object.*clear)();
+        }
+    }
+
+private:
+    template <class V>
+    static auto copyOf(const V& v) {
+        if constexpr (requires { v.clone(); }) return std::unique_ptr<V>(v.clone());
+        else if constexpr (std::is_abstract_v<V>) return std::unique_ptr<typename ConcreteOf<V>::type>(
+            new typename ConcreteOf<V>::type(static_cast<const typename ConcreteOf<V>::type&>(v)));
+        else return std::make_unique<V>(v);
+    }
+};
+
+template <class C>
+void checkFieldProperties(std::uint64_t seed) {
+    using I = typename C::Self;
+    Rng rng(seed);
+    C a;
+    fillRandom(a, rng);
+
+    const auto bytes = store(a);
+    EXPECT_EQ(store(a), bytes) << "storing twice gave different bytes";
+    C loaded;
+    load(loaded, bytes);
+    EXPECT_TRUE(loaded == a) << "archive round trip changed the object";
+    EXPECT_EQ(store(loaded), bytes) << "storing the loaded object gave different bytes";
+
+    C copied;
+    copied.copyFrom(a);
+    EXPECT_TRUE(copied == a) << "copyFrom lost content";
+    C constructed(a);
+    EXPECT_TRUE(constructed == a) << "copy construction lost content";
+    std::unique_ptr<I> cloned(a.clone());
+    EXPECT_TRUE(*cloned == a) << "clone lost content";
+
+    for (int field = 0;; ++field) {
+        C b(a);
+        ChangeOneField<I> change{b, rng, field};
+        I::forEachField(change);
+        if (!change.changed) break;
+        if (change.compared) {
+            EXPECT_FALSE(b == a) << "changing " << change.changed << " left the objects equal";
+        }
+        C reloaded;
+        load(reloaded, store(b));
+        EXPECT_TRUE(reloaded == b) << "round trip after changing " << change.changed;
+    }
+}
+
+}  // namespace kelvara::test
+
+#define KELVARA_FIELD_PROPERTY_TESTS(C)                                                   \
+    TEST(FieldProperties, C) {                                                            \
+        for (std::uint64_t seed = 1; seed <= 8; ++seed) {                                 \
+            SCOPED_TRACE(::testing::Message() << "seed " << seed);                        \
+            ::kelvara::test::checkFieldProperties<C>(seed);                               \
+        }                                                                                 \
+    }

@@ -1,0 +1,197 @@
+// Random content for any field of a field list, so the property tests can fill a record without
+// knowing its fields. Value types of other areas add Randomizer specializations in their own
+// headers (see RandomizeSpecializations below).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <type_traits>
+
+#include "kelvara/base/CKelvaraEnumeration.h"
+#include "kelvara/base/IDPointerArray.h"
+#include "kelvara/base/Record.h"
+#include "kelvara/base/Values.h"
+#include "kelvara/framework/ArrayHandles.h"
+#include "kelvara/framework/Family.h"
+
+namespace kelvara::test {
+
+using Rng = std::mt19937_64;
+
+template <class T, class Enable = void>
+struct Randomizer;  // specialise for value types the generic rules below do not cover
+
+template <class T>
+void randomize(T& value, Rng& rng);
+
+inline bool chance(Rng& rng, int percent) { return static_cast<int>(rng() % 100) < percent; }
+inline int between(Rng& rng, int lo, int hi) { return lo + static_cast<int>(rng() % static_cast<unsigned>(hi - lo + 1)); }
+inline float unitFloat(Rng& rng) { return static_cast<float>(rng() % 1000001) / 1000000.0f; }
+
+inline CString randomText(Rng& rng) {
+    static const wchar_t alphabet[] = {L'a', L'b', L'Z', L'7', L' ', L'-', L'\u00e9', L'\u4e2d', static_cast<wchar_t>(0x1F600)};
+    std::wstring s;
+    const int n = between(rng, 0, 12);
+    for (int i = 0; i < n; ++i) s += alphabet[rng() % std::size(alphabet)];
+    return CString(std::move(s));
+}
+
+template <class T>
+struct Randomizer<T, std::enable_if_t<std::is_base_of_v<CIDBase, T>>> {
+    static void apply(T& id, Rng& rng) {
+        if (chance(rng, 5)) id.clear();
+        else id.generate();
+        (void)rng;
+    }
+};
+
+template <class T, class Tag>
+struct Randomizer<CProjectValue<T, Tag>> {
+    static void apply(CProjectValue<T, Tag>& v, Rng& rng) {
+        if constexpr (std::is_floating_point_v<T>)
+            v.setValue(static_cast<T>(static_cast<double>(static_cast<std::int64_t>(rng() % 2000001) - 1000000) / 7.0));
+        else
+            v.setValue(static_cast<T>(static_cast<std::int64_t>(rng() % 2000001) - 1000000));
+        if (chance(rng, 15)) v.unset();
+    }
+};
+
+template <>
+struct Randomizer<CProjectBool> {
+    static void apply(CProjectBool& v, Rng& rng) {
+        v.setValue(chance(rng, 50));
+        if (chance(rng, 15)) v.unset();
+    }
+};
+
+template <>
+struct Randomizer<CProjectString> {
+    static void apply(CProjectString& v, Rng& rng) {
+        v.setValue(randomText(rng));
+        if (chance(rng, 15)) v.unset();
+    }
+};
+
+template <>
+struct Randomizer<CProjectColorRGB> {
+    static void apply(CProjectColorRGB& v, Rng& rng) { v = CProjectColorRGB(unitFloat(rng), unitFloat(rng), unitFloat(rng)); }
+};
+
+template <>
+struct Randomizer<CString> {
+    static void apply(CString& v, Rng& rng) { v = randomText(rng); }
+};
+
+template <>
+struct Randomizer<bool> {
+    static void apply(bool& v, Rng& rng) { v = chance(rng, 50); }
+};
+
+template <class T>
+struct Randomizer<T, std::enable_if_t<std::is_arithmetic_v<T> && !std::is_same_v<T, bool>>> {
+    static void apply(T& v, Rng& rng) {
+        if constexpr (std::is_floating_point_v<T>) v = static_cast<T>(between(rng, -100000, 100000)) / static_cast<T>(8);
+        else v = static_cast<T>(rng() % 1000);
+    }
+};
+
+template <class T>
+struct Randomizer<T, std::enable_if_t<std::is_base_of_v<CKelvaraEnumeration, T>>> {
+    static void apply(T& v, Rng& rng) {
+        const auto items = v.getItems();
+        if (items.empty() || chance(rng, 5)) v.setCurrentValue(between(rng, 0, 50));
+        else v.setCurrentValue(items[rng() % items.size()].value);
+    }
+};
+
+template <class T>
+struct Randomizer<T, std::enable_if_t<std::is_base_of_v<IIDPointerArray<typename T::value_type>, T>>> {
+    static void apply(T& v, Rng& rng) {
+        v.RemoveAll();
+        const int n = between(rng, 0, 4);
+        for (int i = 0; i < n; ++i) {
+            typename T::value_type id;
+            id.generate();
+            v.Add(id);
+        }
+    }
+};
+
+// Fills every field of a record through its field list.
+template <class I>
+struct FillFields {
+    I& object;
+    Rng& rng;
+    int depth;
+
+    template <class G, class W>
+    void value(const char*, G, W writable, unsigned = kPlainField) const {
+        decltype(auto) v = deref((object.*writable)());
+        using V = std::remove_cvref_t<decltype(v)>;
+        if constexpr (requires { V::forEachField(std::declval<FillFields<V>>()); }) {
+            V::forEachField(FillFields<V>{v, rng, depth + 1});
+        } else {
+            Randomizer<V>::apply(v, rng);
+        }
+    }
+    template <class G>
+    void children(const char*, G get) const;
+    template <class G, class A, class R>
+    void optional(const char*, G get, A allocate, R clear) const {
+        (void)get;
+        if (depth > 2 || chance(rng, 30)) {
+            (object.*clear)();
+            return;
+        }
+        auto&& child = *(object.*allocate)();
+        using V = std::remove_cvref_t<decltype(child)>;
+        V::forEachField(FillFields<V>{child, rng, depth + 1});
+    }
+};
+
+template <class H>
+struct HandleParts;
+template <class I, class ID, bool iterable>
+struct HandleParts<CWrapperArrayHandle<I, ID, iterable>> {
+    using Interface = I;
+    using Identifier = ID;
+    static constexpr bool kIterable = iterable;
+};
+
+template <class H>
+using WrapperBaseOf = typename H::Base;
+
+// A record filled with random content (children to a bounded depth).
+template <class C>
+void fillRandom(C& object, Rng& rng, int depth = 0) {
+    using I = typename C::Self;
+    I::forEachField(FillFields<I>{object, rng, depth});
+}
+
+template <class I>
+template <class G>
+void FillFields<I>::children(const char*, G get) const {
+    const auto list = (object.*get)();
+    using H = std::remove_cvref_t<decltype(list)>;
+    using Parts = HandleParts<typename H::Base>;
+    using CI = typename Parts::Interface;
+    using CC = typename ConcreteOf<CI>::type;
+    using ID = typename Parts::Identifier;
+    CUniqueObjectPointerArray<CI, CC, ID> source;
+    const int n = depth > 2 ? 0 : between(rng, 0, 3);
+    for (int i = 0; i < n; ++i) {
+        CC child;
+        fillRandom(child, rng, depth + 1);
+        child.generateIDs();
+        source.Add(child);
+    }
+    list.copyFrom(H(new CBasicArrayHandle<CI, CC, ID, Parts::kIterable>(&source)));
+}
+
+template <class T>
+void randomize(T& value, Rng& rng) {
+    Randomizer<T>::apply(value, rng);
+}
+
+}  // namespace kelvara::test
