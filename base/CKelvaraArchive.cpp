@@ -1,5 +1,6 @@
 #include "kelvara/base/CKelvaraArchive.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -47,22 +48,26 @@ void CKelvaraArchive::checkMarkerStart(const char* marker) {
         m_open.push_back({marker, start, lengthAt, 0});
         return;
     }
-    BYTE tag = 0;
-    getRaw(&tag, 1, ("start of record " + quoted(marker)).c_str());
-    if (tag != kRecordStart) {
-        failAt(start, CArchiveException::badClass, "expected start of record " + quoted(marker) + ", found byte " +
-                                              std::to_string(tag));
-    }
-    BYTE length = 0;
-    getRaw(&length, 1, ("name of record " + quoted(marker)).c_str());
-    std::uint8_t name[256];
-    getRaw(name, length, ("name of record " + quoted(marker)).c_str());
-    if (length != nameLength || std::memcmp(name, marker, nameLength) != 0) {
+    // Messages are built only on failure: this runs once per record loaded.
+    const std::uint8_t* p = data() + start;
+    const std::size_t available = remaining();
+    if (available < 2 || p[0] != kRecordStart) {
+        if (available == 0) fail(CArchiveException::endOfFile, "expected start of record " + quoted(marker) + ", found the end of the data");
         failAt(start, CArchiveException::badClass,
-             "expected record " + quoted(marker) + ", found " + quoted(printable(name, length).c_str()));
+               "expected start of record " + quoted(marker) + ", found byte " + std::to_string(p[0]));
     }
+    const std::size_t length = p[1];
+    if (length != nameLength || available < 2 + length || std::memcmp(p + 2, marker, nameLength) != 0) {
+        const std::size_t shown = std::min(length, available - 2);
+        failAt(start, CArchiveException::badClass,
+               "expected record " + quoted(marker) + ", found " + quoted(printable(p + 2, shown).c_str()));
+    }
+    if (available < 2 + length + 4)
+        fail(CArchiveException::endOfFile, "expected the length of record " + quoted(marker) + ", only " +
+                                               std::to_string(available) + " bytes remain");
     unsigned int bodyLength = 0;
-    getRaw(&bodyLength, 4, ("length of record " + quoted(marker)).c_str());
+    std::memcpy(&bodyLength, p + 2 + length, 4);
+    skip(2 + length + 4);
     if (remaining() < 1 || bodyLength > remaining() - 1)
         fail(CArchiveException::endOfFile, "record " + quoted(marker) + " declares " + std::to_string(bodyLength) +
                                                " bytes, only " + std::to_string(remaining()) + " remain");
@@ -89,7 +94,8 @@ void CKelvaraArchive::checkMarkerEnd(const char* marker) {
     m_open.pop_back();
     setReadableEnd(top.outerLimit);
     BYTE tag = 0;
-    getRaw(&tag, 1, ("end of record " + quoted(marker)).c_str());
+    if (remaining() < 1) fail(CArchiveException::endOfFile, "expected end of record " + quoted(marker) + ", found the end of the data");
+    getRaw(&tag, 1, "end of record tag");
     if (tag != kRecordEnd)
         fail(CArchiveException::badClass, "expected end of record " + quoted(marker) + ", found byte " +
                                               std::to_string(tag));

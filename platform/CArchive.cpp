@@ -79,6 +79,11 @@ UINT CArchive::Read(void* buffer, UINT count) {
     return static_cast<UINT>(n);
 }
 
+void CArchive::skip(std::size_t count) {
+    if (!m_loading || count > m_limit - m_pos) failRead(count, "bytes to skip");
+    m_pos += count;
+}
+
 void CArchive::Write(const void* buffer, UINT count) {
     if (m_loading) fail(CArchiveException::readOnly, "write to an archive that is loading");
     if (count) putRaw(buffer, count);

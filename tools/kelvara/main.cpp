@@ -1,2 +1,184 @@
+// kelvara: build, inspect and check project files from the command line.
+// Exit codes: 0 success, 1 a check failed or the command line is wrong, 2 a bad or unreadable file.
+#include <chrono>
 #include <cstdio>
-int main() { std::puts("kelvara"); return 0; }
+#include <string>
+#include <vector>
+
+#include <CLI/CLI.hpp>
+#include <fmt/format.h>
+
+#include "Samples.h"
+#include "Walk.h"
+#include "kelvara/base/CKelvaraArchive.h"
+#include "kelvara/document/CProjectDocument.h"
+#include "kelvara/platform/CFile.h"
+
+namespace {
+
+constexpr int kBadFile = 2;
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+std::vector<std::uint8_t> readFile(const std::string& path) {
+    CFile file(path.c_str(), CFile::modeRead);
+    CArchive reader(&file, CArchive::load);
+    return std::vector<std::uint8_t>(reader.data(), reader.data() + reader.size());
+}
+
+struct Row {
+    std::string kind;
+    int count;
+    std::size_t bytes;
+    double storeMs, loadMs;
+    bool equal;
+};
+
+// Stores one record holder, loads it into a fresh one, and compares.
+template <class T>
+Row measure(const std::string& kind, T& original, int count) {
+    auto start = Clock::now();
+    CKelvaraArchive out;
+    original.Serialize(out);
+    const std::vector<std::uint8_t> bytes = out.takeBuffer();
+    const double storeMs = millisecondsSince(start);
+    T loaded;
+    start = Clock::now();
+    CKelvaraArchive in(bytes.data(), bytes.size(), CKelvaraArchive::kCurrentFileVersion);
+    loaded.Serialize(in);
+    const double loadMs = millisecondsSince(start);
+    return {kind, count, bytes.size(), storeMs, loadMs, loaded == original && in.remaining() == 0};
+}
+
+void printTable(const std::vector<Row>& rows) {
+    std::printf("%s\n", fmt::format("{:<22} {:>9} {:>12} {:>10} {:>10}  {}", "kind", "count", "bytes", "store ms", "load ms", "round trip").c_str());
+    for (const Row& r : rows)
+        std::printf("%s\n", fmt::format("{:<22} {:>9} {:>12} {:>10.3f} {:>10.3f}  {}", r.kind, r.count, r.bytes, r.storeMs,
+                                        r.loadMs, r.equal ? "equal" : "DIFFERENT")
+                                .c_str());
+}
+
+int demo(const std::string& path, int scale) {
+    std::vector<Row> rows;
+    CLinkArray links = buildSampleLinks(1000 * scale);
+    rows.push_back(measure("Link (array)", links, links.GetSize()));
+
+    CProjectDocument project;
+    buildSampleProject(project, scale);
+#define KELVARA_DEMO_ROW(Thing) \
+    rows.push_back(measure(#Thing, project.get##Thing##Root(), project.get##Thing##Root().getArray().GetSize()));
+    KELVARA_DOCUMENT_ROOTS(KELVARA_DEMO_ROW)
+#undef KELVARA_DEMO_ROW
+
+    auto start = Clock::now();
+    const std::vector<std::uint8_t> file = project.save();
+    const double storeMs = millisecondsSince(start);
+    start = Clock::now();
+    CProjectDocument loaded;
+    loaded.load(file.data(), file.size());
+    const double loadMs = millisecondsSince(start);
+    int total = 0;
+    for (const auto& c : project.counts()) total += c.count;
+    rows.push_back({"project file", total, file.size(), storeMs, loadMs, loaded == project});
+    if (!path.empty()) {
+        CFile out(path.c_str(), CFile::modeCreate | CFile::modeWrite);
+        out.Write(file.data(), static_cast<UINT>(file.size()));
+        out.Close();
+    }
+    printTable(rows);
+    for (const Row& r : rows)
+        if (!r.equal) {
+            std::fprintf(stderr, "kelvara: demo: %s did not survive the round trip\n", r.kind.c_str());
+            return 1;
+        }
+    if (!path.empty()) std::printf("saved %s\n", path.c_str());
+    return 0;
+}
+
+int info(const std::string& path) {
+    const std::vector<std::uint8_t> bytes = readFile(path);
+    const auto header = CProjectDocument::readHeader(bytes.data(), bytes.size());
+    CProjectDocument project;
+    project.load(bytes.data(), bytes.size());
+    std::printf("%s\n", fmt::format("{}: project file, format {}, file version {}, {} bytes, checksum {:016x}", path,
+                                    header.formatVersion, header.fileVersion, bytes.size(), header.checksum)
+                            .c_str());
+    for (const auto& c : project.counts()) std::printf("%s\n", fmt::format("  {:<20} {:>9}", c.kind, c.count).c_str());
+    return 0;
+}
+
+int verify(const std::string& path) {
+    const std::vector<std::uint8_t> bytes = readFile(path);
+    CProjectDocument project;
+    project.load(bytes.data(), bytes.size());
+    CProjectDocument copy(project);
+    if (!(copy == project)) {
+        std::fprintf(stderr, "kelvara: %s: a copy of the project differs from it\n", path.c_str());
+        return 1;
+    }
+    const std::vector<std::uint8_t> again = project.save();
+    if (again != bytes) {
+        std::size_t at = 0;
+        while (at < again.size() && at < bytes.size() && again[at] == bytes[at]) ++at;
+        std::fprintf(stderr, "kelvara: %s: saving the loaded project gives different bytes from offset %zu\n", path.c_str(), at);
+        return 1;
+    }
+    std::printf("%s: ok (%zu bytes, loads, copies and saves back identically)\n", path.c_str(), bytes.size());
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"kelvara: build, inspect and check project files"};
+    app.set_version_flag("--version", std::string("kelvara ") + KELVARA_VERSION);
+    app.require_subcommand(1);
+
+    std::string demoFile;
+    int scale = 1;
+    auto* demoCommand = app.add_subcommand("demo", "build a sample project, store it, load it back and compare");
+    demoCommand->add_option("FILE", demoFile, "also save the sample project here");
+    demoCommand->add_option("--scale", scale, "multiply the sample's element counts")->check(CLI::Range(1, 1000));
+
+    std::string file;
+    WalkOptions walkOptions;
+    auto* walkCommand = app.add_subcommand("walk", "print the record tree of an archive or project file");
+    walkCommand->add_option("FILE", file, "the file")->required();
+    walkCommand->add_flag("--all", walkOptions.all, "print every record, not just the first few of a run");
+    auto* infoCommand = app.add_subcommand("info", "print a project file's header and per-root counts");
+    infoCommand->add_option("FILE", file, "the project file")->required();
+    auto* verifyCommand = app.add_subcommand("verify", "load, check and save back a project file, comparing bytes");
+    verifyCommand->add_option("FILE", file, "the project file")->required();
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const int code = app.exit(e);
+        return code == 0 ? 0 : 1;
+    }
+
+    const std::string subject = demoCommand->parsed() ? std::string("demo") : file;
+    try {
+        if (demoCommand->parsed()) return demo(demoFile, scale);
+        if (walkCommand->parsed()) {
+            walkArchive(readFile(file), walkOptions, stdout);
+            return 0;
+        }
+        if (infoCommand->parsed()) return info(file);
+        if (verifyCommand->parsed()) return verify(file);
+    } catch (const CArchiveException& e) {
+        std::fprintf(stderr, "kelvara: %s: %s\n", subject.c_str(), e.what());
+        return kBadFile;
+    } catch (const CFileException& e) {
+        std::fprintf(stderr, "kelvara: %s: %s\n", subject.c_str(), e.what());
+        return kBadFile;
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "kelvara: %s: out of memory\n", subject.c_str());
+        return kBadFile;
+    }
+    return 1;
+}

@@ -174,12 +174,9 @@ public:
         if (static_cast<const void*>(this) == static_cast<const void*>(&other)) return;
         I::forEachField(kelvara::CopyFields<I>{self(), other});
     }
-    bool operator==(const I& other) const {
-        bool equal = true;
-        I::forEachField(kelvara::EqualFields<I>{self(), other, equal});
-        return equal;
-    }
-    bool operator!=(const I& other) const { return !(*this == other); }
+    // Content equality over the field list (hidden friends, so that both operands convert alike).
+    friend bool operator==(const I& a, const I& b) { return a.CRecord::equalFields(b); }
+    friend bool operator!=(const I& a, const I& b) { return !a.CRecord::equalFields(b); }
     // The record: marker I::kRecordName around the fields in list order.
     void Serialize(CKelvaraArchive& ar) {
         ar.checkMarkerStart(I::kRecordName);
@@ -195,6 +192,11 @@ public:
     }
 
 protected:
+    bool equalFields(const I& other) const {
+        bool equal = true;
+        I::forEachField(kelvara::EqualFields<I>{self(), other, equal});
+        return equal;
+    }
     CRecord() = default;
     CRecord(const CRecord&) = default;
     CRecord& operator=(const CRecord&) = default;

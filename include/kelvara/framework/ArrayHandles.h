@@ -68,6 +68,7 @@ template <class I, class C, class ID, bool iterable>
 class CBasicArrayHandleCommon : public IArrayHandle<I, ID, iterable> {
 public:
     using Array = CUniqueObjectPointerArray<I, C, ID>;
+    using IArrayHandle<I, ID, iterable>::find;
 
     CBasicArrayHandleCommon() noexcept = default;
     CBasicArrayHandleCommon(const Array* array) noexcept : m_array(const_cast<Array*>(array)) {}

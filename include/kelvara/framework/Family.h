@@ -64,9 +64,9 @@ public:
 #define KELVARA_INTERFACE_ARRAY(Thing, ID, iterable)                                        \
     KELVARA_INTERFACE_FAMILY(Thing)                                                            \
     class I##Thing##ArrayHandle : public CWrapperArrayHandle<I##Thing, ID, iterable> {         \
+    public:                                                                                    \
         using Base = CWrapperArrayHandle<I##Thing, ID, iterable>;                              \
                                                                                                \
-    public:                                                                                    \
         using Base::Base;                                                                      \
         I##Thing##ArrayHandle() = default;                                                     \
         I##Thing##ArrayHandle(const Base& other) : Base(other) {}                              \

@@ -6,7 +6,6 @@
 
 #include <map>
 #include <memory>
-#include <ranges>
 
 #include "kelvara/base/CKelvaraArchive.h"
 #include "kelvara/base/OwningCore.h"
@@ -78,6 +77,31 @@ struct ValueElementTraits {
     }
 };
 
+// The objects of an identifier-keyed map of owned pointers, in key order, as references to R.
+template <class Map, class R>
+class OwnedValues {
+public:
+    class iterator {
+    public:
+        explicit iterator(typename Map::const_iterator it) : m_it(it) {}
+        const R& operator*() const { return *m_it->second; }
+        iterator& operator++() {
+            ++m_it;
+            return *this;
+        }
+        bool operator!=(const iterator& other) const { return m_it != other.m_it; }
+
+    private:
+        typename Map::const_iterator m_it;
+    };
+    explicit OwnedValues(const Map& map) : m_map(map) {}
+    iterator begin() const { return iterator(m_map.begin()); }
+    iterator end() const { return iterator(m_map.end()); }
+
+private:
+    const Map& m_map;
+};
+
 inline constexpr const char* kArrayMarker = "CUniquePointerArray";
 inline constexpr int kIndexedArrayVersion = 193;
 
@@ -143,9 +167,7 @@ public:
     int size() const noexcept { return static_cast<int>(m_entries.size()); }
     bool empty() const noexcept { return m_entries.empty(); }
     // The objects in ascending identifier order, as const I&.
-    auto values() const {
-        return m_entries | std::views::transform([](const auto& entry) -> const I& { return *entry.second; });
-    }
+    auto values() const { return kelvara::detail::OwnedValues<decltype(m_entries), I>(m_entries); }
 
 private:
     std::map<ID, std::unique_ptr<C>> m_entries;
@@ -199,9 +221,7 @@ public:
         return true;
     }
     int size() const noexcept { return static_cast<int>(m_entries.size()); }
-    auto values() const {
-        return m_entries | std::views::transform([](const auto& entry) -> const T& { return *entry.second; });
-    }
+    auto values() const { return kelvara::detail::OwnedValues<decltype(m_entries), T>(m_entries); }
 
 private:
     std::map<ID, std::unique_ptr<T>> m_entries;

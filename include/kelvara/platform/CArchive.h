@@ -32,6 +32,7 @@ public:
     bool IsStoring() const noexcept { return !m_loading; }
 
     UINT Read(void* buffer, UINT count);               // bytes read (fewer at the readable end)
+    void skip(std::size_t count);                      // loading: passes over count bytes (checked)
     void Write(const void* buffer, UINT count);
     void Flush();                                      // file archives: writes what is stored so far
     void Close();

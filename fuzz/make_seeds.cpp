@@ -1,0 +1,52 @@
+// Writes the small seed corpora of the fuzz targets: make_seeds <fuzz/corpus directory>.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "kelvara/schedule/CLink.h"
+
+namespace {
+
+void write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return;
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+}
+
+// Stores a few links; version 192 archives carry no index entries, so they are built by hand.
+std::vector<std::uint8_t> links(int count, int fileVersion) {
+    CLinkArray array;
+    for (int i = 0; i < count; ++i) {
+        CLink link;
+        link.setDelay(CProjectDuration(i * 1000));
+        array.Add(link);
+    }
+    CKelvaraArchive ar;
+    if (fileVersion >= 193) {
+        array.Serialize(ar);
+    } else {
+        ar.checkMarkerStart("CUniquePointerArray");
+        ar << array.GetSize();
+        for (int i = 0; i < array.GetSize(); ++i) array.getWritableReference(i).Serialize(ar);
+        ar.checkMarkerEnd("CUniquePointerArray");
+    }
+    return ar.takeBuffer();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string dir = argc > 1 ? argv[1] : "fuzz/corpus";
+    for (int n : {0, 1, 3}) {
+        write(dir + "/link_array_192_fuzzer/links" + std::to_string(n), links(n, 192));
+        write(dir + "/link_array_250_fuzzer/links" + std::to_string(n), links(n, 250));
+    }
+    CKelvaraArchive ar;
+    ar << BYTE(7);
+    ar.checkMarkerStart("Link");
+    ar << BYTE(4) << CString(L"text \u00e9\U0001F600") << BYTE(0) << 42 << BYTE(6) << 3;
+    ar.checkMarkerEnd("Link");
+    write(dir + "/archive_fuzzer/mixed", ar.takeBuffer());
+    return 0;
+}

@@ -1,0 +1,2 @@
+// The concrete headers of every root kind the document holds.
+#pragma once

@@ -1,0 +1,5 @@
+// The root kinds a project document holds, in the order their records are stored. Each entry is
+// X(Thing): the document owns one C<Thing>Root.
+#pragma once
+
+#define KELVARA_DOCUMENT_ROOTS(X)
