@@ -156,6 +156,7 @@ public:
             ar << GetSize();
             for (int i = 0; i < GetSize(); ++i) m_core.getWritableReference(i).Serialize(ar);
         } else {
+            m_core.RemoveAll();
             const int n = ar.readCount("identifiers", 16);
             Core loaded;
             loaded.Reserve(n);
@@ -164,8 +165,10 @@ public:
                 id.Serialize(ar);
                 loaded.AddNoSort(id);
             }
+            ar.checkMarkerEnd("CIDPointerArray");
             loaded.sort();
-            m_core.swap(loaded);
+            m_core.swap(loaded);  // taken over only once the whole record has been read
+            return;
         }
         ar.checkMarkerEnd("CIDPointerArray");
     }

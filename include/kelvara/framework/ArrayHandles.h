@@ -152,8 +152,10 @@ protected:
                 }
                 loaded.AttachNoSort(i, object.release());
             }
+            ar.checkMarkerEnd(kArrayMarker);
             loaded.sort();
             m_array->swap(loaded);
+            return;
         }
         ar.checkMarkerEnd(kArrayMarker);
     }

@@ -118,7 +118,9 @@ public:
                 item->Serialize(ar);
                 loaded.m_items.push_back(item.release());
             }
-            m_items.swap(loaded.m_items);
+            if (marker) ar.checkMarkerEnd(marker);
+            m_items.swap(loaded.m_items);  // taken over only once the whole record has been read
+            return;
         }
         if (marker) ar.checkMarkerEnd(marker);
     }

@@ -115,28 +115,31 @@ void serializeOwningArray(OwningCore<Elem, Arg, Traits>& array, CKelvaraArchive&
             array.elementAt(p)->Serialize(ar);
             ar << array.getOrderedIndex(p);
         }
-    } else {
-        array.RemoveAll();
-        const bool indexed = ar.fileVersion() >= kIndexedArrayVersion;
-        const int count = ar.readCount("array elements", CKelvaraArchive::kMinRecordBytes + (indexed ? 4 : 0));
-        std::vector<std::unique_ptr<Elem>> loaded;
-        std::vector<int> index;
-        loaded.reserve(static_cast<std::size_t>(count));
-        if (indexed) index.reserve(static_cast<std::size_t>(count));
-        for (int p = 0; p < count; ++p) {
-            auto object = std::make_unique<Elem>();
-            object->Serialize(ar);
-            loaded.push_back(std::move(object));
-            if (indexed) {
-                int entry = 0;
-                ar >> entry;
-                index.push_back(entry);
-            }
+        ar.checkMarkerEnd(kArrayMarker);
+        return;
+    }
+    // Loads aside and takes over only once the whole record has been read: a failed load leaves
+    // the array empty, never half-filled.
+    array.RemoveAll();
+    const bool indexed = ar.fileVersion() >= kIndexedArrayVersion;
+    const int count = ar.readCount("array elements", CKelvaraArchive::kMinRecordBytes + (indexed ? 4 : 0));
+    std::vector<std::unique_ptr<Elem>> loaded;
+    std::vector<int> index;
+    loaded.reserve(static_cast<std::size_t>(count));
+    if (indexed) index.reserve(static_cast<std::size_t>(count));
+    for (int p = 0; p < count; ++p) {
+        auto object = std::make_unique<Elem>();
+        object->Serialize(ar);
+        loaded.push_back(std::move(object));
+        if (indexed) {
+            int entry = 0;
+            ar >> entry;
+            index.push_back(entry);
         }
-        if (indexed) array.takeLoadedWithIndex(loaded, std::move(index));
-        else array.takeLoadedKeepFirst(loaded);
     }
     ar.checkMarkerEnd(kArrayMarker);
+    if (indexed) array.takeLoadedWithIndex(loaded, std::move(index));
+    else array.takeLoadedKeepFirst(loaded);
 }
 
 }  // namespace kelvara::detail
