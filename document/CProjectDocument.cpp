@@ -88,14 +88,15 @@ std::uint64_t CProjectDocument::checksum(const std::uint8_t* data, std::size_t s
 std::vector<std::uint8_t> CProjectDocument::save() {
     CKelvaraArchive ar;
     Serialize(ar);
-    const std::vector<std::uint8_t> content = ar.takeBuffer();
-    std::vector<std::uint8_t> out(kHeaderSize + content.size());
+    const std::uint8_t* content = ar.data();
+    const std::size_t length = ar.size();
+    std::vector<std::uint8_t> out(kHeaderSize + length);
     std::memcpy(out.data(), kMagic, sizeof kMagic);
     writeLittle<std::uint32_t>(out, 8, kFormatVersion);
     writeLittle<std::uint32_t>(out, 12, static_cast<std::uint32_t>(ar.fileVersion()));
-    writeLittle<std::uint64_t>(out, 16, content.size());
-    writeLittle<std::uint64_t>(out, 24, checksum(content.data(), content.size()));
-    if (!content.empty()) std::memcpy(out.data() + kHeaderSize, content.data(), content.size());
+    writeLittle<std::uint64_t>(out, 16, length);
+    writeLittle<std::uint64_t>(out, 24, checksum(content, length));
+    if (length) std::memcpy(out.data() + kHeaderSize, content, length);
     return out;
 }
 

@@ -149,16 +149,25 @@ public:
                 seen[static_cast<std::size_t>(p)] = true;
             }
         }
-        for (int k = 1; ok && k < count; ++k)
-            if (idAt(loaded[static_cast<std::size_t>(k - 1)]).compare(&idAt(loaded[static_cast<std::size_t>(k)])) > 0)
-                ok = false;
+        // The elements are read once, in position order; the order check then runs on their
+        // leading key bits and reads both identifiers only when those tie.
+        std::vector<std::uint64_t> high;
+        if (ok) {
+            high.resize(static_cast<std::size_t>(count));
+            for (int p = 0; p < count; ++p) high[static_cast<std::size_t>(p)] = idAt(p).orderKeyHigh();
+        }
+        for (int k = 1; ok && k < count; ++k) {
+            const int a = loaded[static_cast<std::size_t>(k - 1)], b = loaded[static_cast<std::size_t>(k)];
+            const std::uint64_t ha = high[static_cast<std::size_t>(a)], hb = high[static_cast<std::size_t>(b)];
+            if (ha > hb || (ha == hb && idAt(a).compare(&idAt(b)) > 0)) ok = false;
+        }
         if (!ok) {
             rebuild(count, idAt);
             return false;
         }
+        m_keys.resize(loaded.size());
+        for (std::size_t k = 0; k < loaded.size(); ++k) m_keys[k] = high[static_cast<std::size_t>(loaded[k])];
         m_positions = std::move(loaded);
-        m_keys.resize(m_positions.size());
-        for (std::size_t k = 0; k < m_positions.size(); ++k) m_keys[k] = idAt(m_positions[k]).orderKeyHigh();
         m_sorted = true;
         return true;
     }

@@ -73,7 +73,8 @@ public:
     std::size_t readableEnd() const noexcept { return m_limit; }
     std::size_t remaining() const noexcept { return m_limit - m_pos; }
     std::size_t size() const noexcept { return m_size; }
-    const std::uint8_t* data() const noexcept { return m_data; }
+    // Loading: the bytes being read; storing: the bytes written so far (valid until the next write).
+    const std::uint8_t* data() const noexcept { return m_loading ? m_data : m_owned.get(); }
     std::vector<std::uint8_t> takeBuffer();            // storing: the bytes written so far
 
     // Throws CArchiveException with the offset and the open record (if any) in the message.
