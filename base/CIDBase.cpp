@@ -1,6 +1,8 @@
 #include "kelvara/base/CIDBase.h"
 
+#include <bit>
 #include <cstring>
+#include <string>
 
 #include "kelvara/base/CKelvaraArchive.h"
 #include "kelvara/platform/Guid.h"
@@ -100,7 +102,21 @@ UINT CIDBase::HashCode() const noexcept {
     return static_cast<UINT>(h ^ (h >> 32));
 }
 
+// The archive form is Data1, Data2, Data3 little-endian, then the eight bytes of Data4: on a
+// little-endian machine exactly the in-memory layout, so it moves as one 16-byte block.
+static_assert(sizeof(_GUID) == 16, "GUID layout must be packed");
+
 void CIDBase::Serialize(CKelvaraArchive& ar) {
+    if constexpr (std::endian::native == std::endian::little) {
+        if (ar.IsStoring()) ar.Write(&m_guid, 16);
+        else {
+            if (ar.remaining() < 16)
+                ar.fail(CArchiveException::endOfFile,
+                        "expected identifier (16 bytes), only " + std::to_string(ar.remaining()) + " remain");
+            ar.Read(&m_guid, 16);
+        }
+        return;
+    }
     if (ar.IsStoring()) {
         ar << static_cast<unsigned int>(m_guid.Data1) << m_guid.Data2 << m_guid.Data3;
         ar.Write(m_guid.Data4, 8);
