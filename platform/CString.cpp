@@ -78,10 +78,11 @@ CString CString::Right(int count) const {
     return CString(m_text.substr(m_text.size() - static_cast<size_t>(n)));
 }
 
+CString CString::Mid(int first) const { return Mid(first, GetLength()); }
+
 CString CString::Mid(int first, int count) const {
     const int from = clampLength(m_text, first);
-    const int rest = GetLength() - from;
-    const int n = count < 0 ? rest : std::min(count, rest);
+    const int n = std::clamp(count, 0, GetLength() - from);
     return CString(m_text.substr(static_cast<size_t>(from), static_cast<size_t>(n)));
 }
 

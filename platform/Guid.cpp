@@ -1,33 +1,31 @@
 #include "kelvara/platform/Guid.h"
 
+#include <pthread.h>
 #include <sys/random.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstring>
 
 namespace {
+
+// Counts the forks this process came out of: a child must not repeat its parent's sequence, so
+// every generator reseeds when the count differs from the one it was seeded at.
+std::atomic<unsigned> g_forkGeneration{0};
+
+void countFork() noexcept { g_forkGeneration.fetch_add(1, std::memory_order_relaxed); }
 
 // xoshiro256**: fast, 256 bits of state, good enough for identifiers that must not collide
 // by chance (the state is seeded from the kernel, never from the clock alone).
 class Generator {
 public:
     Generator() {
-        std::uint64_t seed[4] = {};
-        std::size_t got = 0;
-        while (got < sizeof seed) {
-            const ssize_t n = getrandom(reinterpret_cast<char*>(seed) + got, sizeof seed - got, 0);
-            if (n <= 0) break;
-            got += static_cast<std::size_t>(n);
-        }
-        if (got < sizeof seed) {  // no entropy source: mix the clock and an address
-            const auto t = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-            seed[0] ^= t;
-            seed[1] ^= reinterpret_cast<std::uintptr_t>(&seed);
-            seed[2] ^= t * 0x9E3779B97F4A7C15ull;
-            seed[3] ^= 0xD1B54A32D192ED03ull;
-        }
-        for (int i = 0; i < 4; ++i) m_s[i] = seed[i];
-        if ((m_s[0] | m_s[1] | m_s[2] | m_s[3]) == 0) m_s[0] = 1;
+        static const bool registered = pthread_atfork(nullptr, nullptr, countFork) == 0;
+        (void)registered;
+        seed();
+    }
+    void reseedAfterFork() {
+        if (m_generation != g_forkGeneration.load(std::memory_order_relaxed)) seed();
     }
     std::uint64_t next() noexcept {
         const std::uint64_t result = rotl(m_s[1] * 5, 7) * 9;
@@ -42,8 +40,28 @@ public:
     }
 
 private:
+    void seed() {
+        m_generation = g_forkGeneration.load(std::memory_order_relaxed);
+        std::uint64_t bits[4] = {};
+        std::size_t got = 0;
+        while (got < sizeof bits) {
+            const ssize_t n = getrandom(reinterpret_cast<char*>(bits) + got, sizeof bits - got, 0);
+            if (n <= 0) break;
+            got += static_cast<std::size_t>(n);
+        }
+        if (got < sizeof bits) {  // no entropy source: mix the clock and an address
+            const auto t = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+            bits[0] ^= t;
+            bits[1] ^= reinterpret_cast<std::uintptr_t>(&bits);
+            bits[2] ^= t * 0x9E3779B97F4A7C15ull;
+            bits[3] ^= 0xD1B54A32D192ED03ull;
+        }
+        for (int i = 0; i < 4; ++i) m_s[i] = bits[i];
+        if ((m_s[0] | m_s[1] | m_s[2] | m_s[3]) == 0) m_s[0] = 1;
+    }
     static std::uint64_t rotl(std::uint64_t x, int k) noexcept { return (x << k) | (x >> (64 - k)); }
     std::uint64_t m_s[4];
+    unsigned m_generation = 0;
 };
 
 }  // namespace
@@ -51,6 +69,7 @@ private:
 long CoCreateGuid(_GUID* guid) noexcept {
     if (!guid) return -1;
     thread_local Generator generator;
+    generator.reseedAfterFork();
     const std::uint64_t hi = generator.next();
     const std::uint64_t lo = generator.next();
     guid->Data1 = static_cast<std::uint32_t>(hi >> 32);

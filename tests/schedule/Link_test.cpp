@@ -45,7 +45,8 @@ TEST(Link, AssignmentAndCopiesCarryEveryMemberIdentifierIncluded) {
 
     target.setDelay(CProjectDuration(0));
     EXPECT_TRUE(target != source);
-    target = target;  // self-assignment keeps the content
+    const CLink& same = target;
+    target = same;  // self-assignment keeps the content
     EXPECT_EQ(target.getDelay().getValue(), 0);
 }
 

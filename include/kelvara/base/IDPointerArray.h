@@ -15,6 +15,7 @@ using IDSet = std::set<ID>;
 template <class ID>
 class IIDPointerArray {
 public:
+    using value_type = ID;
     virtual ~IIDPointerArray() = default;
     virtual int Add(const ID& id) = 0;                                  // position, or -1 when present
     virtual void InsertAt(int position, const IIDPointerArray& other) = 0;
@@ -116,12 +117,12 @@ public:
         }
         m_core.Copy(snapshot(other));
     }
-    bool operator==(const IIDPointerArray<ID>& other) const override {
-        if (GetSize() != other.GetSize()) return false;
-        for (int i = 0; i < GetSize(); ++i)
-            if (getConstReference(i) != other.getConstReference(i)) return false;
-        return true;
-    }
+    bool operator==(const IIDPointerArray<ID>& other) const override { return sameIdentifiers(other); }
+    // Two concrete arrays (of any identifier-array kind derived from this one) compare through
+    // these: with only the interface's overload, C++20's reversed candidates make `a == b`
+    // ambiguous between two arrays of a derived kind.
+    bool operator==(const CIDPointerArray& other) const { return sameIdentifiers(other); }
+    bool operator!=(const CIDPointerArray& other) const { return !sameIdentifiers(other); }
     void RemoveAll() override { m_core.RemoveAll(); }
     int findByID(const ID& id) const override { return m_core.findByID(id); }
     bool changePosition(int target, int source) override { return m_core.changePosition(target, source); }
@@ -178,6 +179,12 @@ protected:
     int getOrderedIndexSize() const override { return m_core.getOrderedIndexSize(); }
 
 private:
+    bool sameIdentifiers(const IIDPointerArray<ID>& other) const {
+        if (GetSize() != other.GetSize()) return false;
+        for (int i = 0; i < GetSize(); ++i)
+            if (getConstReference(i) != other.getConstReference(i)) return false;
+        return true;
+    }
     static Core snapshot(const IIDPointerArray<ID>& other) {
         Core c;
         for (int i = 0; i < other.GetSize(); ++i) c.AddNoSort(other.getConstReference(i));

@@ -11,6 +11,7 @@
 //   static const Elem& idDefault();             (the element whose identifier answers out-of-range getID)
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <new>
 #include <utility>
@@ -260,13 +261,12 @@ public:
     }
 
     // Copies of the elements of other at first .. first+count-1 that exist, added one by one.
+    // The range is clipped to other's positions first, so a huge count costs nothing extra.
     void Copy(const OwningCore& other, int first, int count) {
         OwningCore fresh;
-        for (int j = 0; j < count; ++j) {
-            const long q = static_cast<long>(first) + j;
-            if (q < 0 || q >= other.GetSize()) continue;
-            fresh.Add(*other.m_elements[static_cast<std::size_t>(q)]);
-        }
+        const long long from = std::max<long long>(first, 0);
+        const long long to = std::min<long long>(static_cast<long long>(first) + count, other.GetSize());
+        for (long long q = from; q < to; ++q) fresh.Add(*other.m_elements[static_cast<std::size_t>(q)]);
         swap(fresh);
     }
 

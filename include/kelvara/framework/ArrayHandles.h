@@ -11,7 +11,8 @@ class CArrayIteratorBase : public Base {
 public:
     using Array = CUniqueObjectPointerArray<I, C, ID>;
 
-    CArrayIteratorBase(Array* array, int place) noexcept : m_array(array), m_place(place) {}
+    CArrayIteratorBase(Array* array, int place, bool afterRemoval = false) noexcept
+        : m_array(array), m_place(place), m_afterRemoval(afterRemoval) {}
 
     Handle current() override {
         if (!m_array || m_place < 0 || m_place >= m_array->GetSize()) return Handle();
@@ -19,19 +20,27 @@ public:
     }
     Handle next() override {
         if (!m_array || m_place < -1 || m_place >= m_array->GetSize()) return Handle();
+        m_afterRemoval = false;
         return at(++m_place);
     }
     Handle previous() override {
-        if (!m_array || m_place < 0 || m_place > m_array->GetSize()) return Handle();
-        return at(--m_place);
+        const int from = backwardPlace();
+        if (!m_array || from < 0 || from > m_array->GetSize()) return Handle();
+        m_afterRemoval = false;
+        m_place = from - 1;
+        return at(m_place);
     }
     bool hasNext() const override { return m_array && m_place >= -1 && m_place < m_array->GetSize() - 1; }
-    bool hasPrevious() const override { return m_array && m_place >= 1 && m_place <= m_array->GetSize(); }
-    // Removes the element stood on and steps back, so the next next() yields its successor.
+    bool hasPrevious() const override {
+        return m_array && backwardPlace() >= 1 && backwardPlace() <= m_array->GetSize();
+    }
+    // Removes the element stood on and steps back, so the next next() yields its successor and
+    // the next previous() its predecessor: a walk in either direction visits every element once.
     bool remove() override {
         if (!m_array || m_place < 0 || m_place >= m_array->GetSize()) return false;
         m_array->RemoveAt(m_array->getOrderedIndex(m_place));
         --m_place;
+        m_afterRemoval = true;
         return true;
     }
     int place() const noexcept { return m_place; }
@@ -44,22 +53,31 @@ protected:
         return Handle(new Concrete(&m_array->getWritableReference(m_array->getOrderedIndex(place))));
     }
 
+    // After a removal the iterator stands between place and place + 1 (where the removed element
+    // was): a backward step starts from the removed element's place, not from its predecessor.
+    int backwardPlace() const noexcept { return m_afterRemoval ? m_place + 1 : m_place; }
+
     Array* m_array;
     int m_place;
+    bool m_afterRemoval;
 };
 
 template <class I, class C, class ID>
 class CArrayIterator : public CArrayIteratorBase<I, C, ID, IIterator<I>, CWritableWrapperHandle<I>> {
 public:
     using CArrayIteratorBase<I, C, ID, IIterator<I>, CWritableWrapperHandle<I>>::CArrayIteratorBase;
-    IIterator<I>* clone() const override { return new CArrayIterator(this->m_array, this->m_place); }
+    IIterator<I>* clone() const override {
+        return new CArrayIterator(this->m_array, this->m_place, this->m_afterRemoval);
+    }
 };
 
 template <class I, class C, class ID>
 class CArrayConstIterator : public CArrayIteratorBase<I, C, ID, IConstIterator<I>, CWrapperHandle<I>> {
 public:
     using CArrayIteratorBase<I, C, ID, IConstIterator<I>, CWrapperHandle<I>>::CArrayIteratorBase;
-    IConstIterator<I>* clone() const override { return new CArrayConstIterator(this->m_array, this->m_place); }
+    IConstIterator<I>* clone() const override {
+        return new CArrayConstIterator(this->m_array, this->m_place, this->m_afterRemoval);
+    }
 };
 
 namespace kelvara::detail {

@@ -31,7 +31,8 @@ public:
     int Find(wchar_t ch, int start = 0) const noexcept;
     CString Left(int count) const;
     CString Right(int count) const;
-    CString Mid(int first, int count = -1) const;
+    CString Mid(int first) const;                // from first to the end
+    CString Mid(int first, int count) const;     // a negative count takes nothing
     void MakeLower();
     void MakeUpper();
 
