@@ -1,0 +1,6 @@
+#include "kelvara/base/ITaskCategory.h"
+
+void ITaskCategory::clear() {
+    setName(CProjectString());
+    getWritableID().generate();
+}

@@ -1,0 +1,51 @@
+// The stored form of a code value (see ICodeValue). Its sub-values are held by pointer, created
+// empty with the value, so that a value can own a list of its own kind.
+#pragma once
+
+#include <memory>
+
+#include "kelvara/base/ICodeValue.h"
+
+#define KELVARA_CODE_VALUE_MEMBER_IDENTITY KELVARA_IMPL_IDENTITY
+#define KELVARA_CODE_VALUE_MEMBER_VALUE KELVARA_IMPL_VALUE
+#define KELVARA_CODE_VALUE_MEMBER_CHILDREN KELVARA_IMPL_OPTIONAL
+#define KELVARA_CODE_VALUE_MEMBER_(kind, T, Name) KELVARA_CODE_VALUE_MEMBER_##kind(T, Name)
+
+class CCodeValueArray;
+
+class CCodeValue : public ICodeValue {
+    KELVARA_CODE_VALUE_FIELDS(KELVARA_CODE_VALUE_MEMBER_)
+
+public:
+    // White bar, no name or description, no sub-values, a null identifier.
+    CCodeValue();
+    CCodeValue(const CCodeValue& other);
+    CCodeValue& operator=(const CCodeValue& other);
+    ~CCodeValue() override;
+    ICodeValue* clone() const override;
+
+    ICodeValueArrayHandle getSubCodeValues() const override;
+    void insertSubCodeValue(int index, const ICodeValue& value) override;
+    bool removeSubCodeValue(int index) override;
+    bool attachSubCodeValue(ICodeValueWritableHandle handle, int index) override;
+    ICodeValueWritableHandle detachSubCodeValue(const CCodeValueID& id) override;
+
+private:
+    IHandle<ICodeValue>* handle() const override;
+    IWritableHandle<ICodeValue>* writableHandle() override;
+};
+
+KELVARA_KIND_FAMILY(CodeValue, CCodeValueID, false)
+
+namespace kelvara::detail {
+
+// The value-list operations shared by a code (its values) and a value (its sub-values). owner is
+// the value whose list it is (null for a code's list): attaching owner or one of its ancestors
+// under it would make the tree a cycle, so that is refused.
+void insertCodeValue(CCodeValueArray& values, int index, const ICodeValue& value);
+bool removeCodeValue(CCodeValueArray& values, int index);
+bool attachCodeValue(CCodeValueArray& values, const ICodeValueWritableHandle& handle, int index,
+                     const ICodeValue* owner);
+ICodeValueWritableHandle detachCodeValue(CCodeValueArray& values, const CCodeValueID& id);
+
+}  // namespace kelvara::detail

@@ -1,0 +1,18 @@
+// The stored form of a user field (see IUserField); the project's fields live in a CUserFieldRoot.
+#pragma once
+
+#include "kelvara/base/IUserField.h"
+
+class CUserField : public IUserField {
+    KELVARA_OBJECT(UserField)
+    KELVARA_RECORD_MEMBERS(KELVARA_USER_FIELD_FIELDS)
+
+public:
+    CUserField() { initialize(); }
+    ~CUserField() override = default;
+};
+
+KELVARA_ROOT_FAMILY(UserField, CUserFieldID, false)
+
+// A new default field owned by the caller; null when it cannot be allocated.
+IUserField* createTemporaryUserField();

@@ -1,0 +1,84 @@
+#include "kelvara/schedule/CCodeValue.h"
+
+KELVARA_DEFINE_KIND(CodeValue, CCodeValueID, false)
+
+CCodeValue::CCodeValue()
+    : m_BarColor(1.0f, 1.0f, 1.0f), m_SubCodeValues(std::make_unique<CCodeValueArray>()) {}
+
+CCodeValue::CCodeValue(const CCodeValue& other) : ICodeValue(), m_SubCodeValues(std::make_unique<CCodeValueArray>()) {
+    copyFrom(other);
+}
+
+CCodeValue& CCodeValue::operator=(const CCodeValue& other) {
+    copyFrom(other);
+    return *this;
+}
+
+CCodeValue::~CCodeValue() = default;
+
+ICodeValue* CCodeValue::clone() const { return new CCodeValue(*this); }
+
+ICodeValueArrayHandle CCodeValue::getSubCodeValues() const {
+    if (!m_SubCodeValues) return ICodeValueArrayHandle();
+    return ICodeValueArrayHandle(new CCodeValueArrayHandle(m_SubCodeValues.get()));
+}
+
+void CCodeValue::insertSubCodeValue(int index, const ICodeValue& value) {
+    if (m_SubCodeValues) kelvara::detail::insertCodeValue(*m_SubCodeValues, index, value);
+}
+
+bool CCodeValue::removeSubCodeValue(int index) {
+    return m_SubCodeValues && kelvara::detail::removeCodeValue(*m_SubCodeValues, index);
+}
+
+bool CCodeValue::attachSubCodeValue(ICodeValueWritableHandle handle, int index) {
+    return m_SubCodeValues && kelvara::detail::attachCodeValue(*m_SubCodeValues, handle, index, this);
+}
+
+ICodeValueWritableHandle CCodeValue::detachSubCodeValue(const CCodeValueID& id) {
+    if (!m_SubCodeValues) return ICodeValueWritableHandle();
+    return kelvara::detail::detachCodeValue(*m_SubCodeValues, id);
+}
+
+namespace kelvara::detail {
+namespace {
+
+// Whether target is root itself or lies anywhere under it.
+bool inSubtree(const ICodeValue& root, const ICodeValue* target) {
+    if (&root == target) return true;
+    const ICodeValueArrayHandle children = root.getSubCodeValues();
+    for (int i = 0; i < children.GetSize(); ++i)
+        if (inSubtree(*children[i], target)) return true;
+    return false;
+}
+
+}  // namespace
+
+void insertCodeValue(CCodeValueArray& values, int index, const ICodeValue& value) {
+    values.InsertAt(index < 0 ? values.GetSize() : index, value);
+}
+
+bool removeCodeValue(CCodeValueArray& values, int index) {
+    if (index < 0 || index >= values.GetSize()) return false;
+    values.RemoveAt(index);
+    return true;
+}
+
+bool attachCodeValue(CCodeValueArray& values, const ICodeValueWritableHandle& handle, int index,
+                     const ICodeValue* owner) {
+    auto* value = dynamic_cast<CCodeValue*>(handle.get());
+    if (!value) return false;
+    if (owner && inSubtree(*value, owner)) return false;
+    // The array refuses silently (index out of range, identifier present); only a grown array
+    // has taken the object.
+    const int before = values.GetSize();
+    values.Attach(index < 0 ? before : index, value);
+    return values.GetSize() > before;
+}
+
+ICodeValueWritableHandle detachCodeValue(CCodeValueArray& values, const CCodeValueID& id) {
+    ICodeValue* value = values.Detach(id);
+    return value ? value->getWritableHandle() : ICodeValueWritableHandle();
+}
+
+}  // namespace kelvara::detail

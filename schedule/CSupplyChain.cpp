@@ -1,0 +1,3 @@
+#include "kelvara/schedule/CSupplyChain.h"
+
+// The family is header-only: a supply chain has no list of its own.

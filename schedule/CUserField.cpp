@@ -1,0 +1,7 @@
+#include "kelvara/schedule/CUserField.h"
+
+#include <new>
+
+KELVARA_DEFINE_KIND(UserField, CUserFieldID, false)
+
+IUserField* createTemporaryUserField() { return new (std::nothrow) CUserField(); }

@@ -1,0 +1,7 @@
+#include "kelvara/schedule/CUserFieldValue.h"
+
+#include "kelvara/schedule/CUserField.h"
+
+KELVARA_DEFINE_KIND(UserFieldValue, CUserFieldID, true)
+
+IUserField* CUserFieldValue::createUserField() const { return new CUserField(); }
