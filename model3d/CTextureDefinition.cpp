@@ -1,0 +1,8 @@
+#include "kelvara/model3d/CTextureDefinition.h"
+
+CTextureDefinition::CTextureDefinition(const CString& name, const CString& definition) {
+    setName(CProjectString(name));
+    setDefinition(CProjectString(definition));
+}
+
+KELVARA_DEFINE_KIND(TextureDefinition, CTextureDefinitionID, false)

@@ -1,0 +1,1 @@
+#include "kelvara/model3d/CViewpointCuttingPlane.h"
