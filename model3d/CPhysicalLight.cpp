@@ -1,0 +1,3 @@
+#include "kelvara/model3d/CPhysicalLight.h"
+
+KELVARA_DEFINE_KIND(PhysicalLight, CPhysicalLightID, false)

@@ -1,0 +1,3 @@
+#include "kelvara/schedule/CPosition.h"
+
+KELVARA_DEFINE_KIND(Position, CPositionID, false)
