@@ -28,7 +28,7 @@ void writeLittle(std::vector<std::uint8_t>& out, std::size_t at, T v) {
 }  // namespace
 
 struct CProjectDocument::Roots {
-#define KELVARA_DOCUMENT_MEMBER(Thing) C##Thing##Root Thing;
+#define KELVARA_DOCUMENT_MEMBER(Thing) C##Thing##Root m_##Thing;
     KELVARA_DOCUMENT_ROOTS(KELVARA_DOCUMENT_MEMBER)
 #undef KELVARA_DOCUMENT_MEMBER
 };
@@ -46,8 +46,8 @@ CProjectDocument& CProjectDocument::operator=(const CProjectDocument& other) {
 CProjectDocument::~CProjectDocument() { delete m_roots; }
 
 #define KELVARA_DOCUMENT_ACCESSOR(Thing)                                                       \
-    C##Thing##Root& CProjectDocument::get##Thing##Root() { return m_roots->Thing; }            \
-    const C##Thing##Root& CProjectDocument::get##Thing##Root() const { return m_roots->Thing; }
+    C##Thing##Root& CProjectDocument::get##Thing##Root() { return m_roots->m_##Thing; }            \
+    const C##Thing##Root& CProjectDocument::get##Thing##Root() const { return m_roots->m_##Thing; }
 KELVARA_DOCUMENT_ROOTS(KELVARA_DOCUMENT_ACCESSOR)
 #undef KELVARA_DOCUMENT_ACCESSOR
 
@@ -55,7 +55,7 @@ void CProjectDocument::Serialize(CKelvaraArchive& ar) {
     ar.checkMarkerStart("Project");
 #define KELVARA_DOCUMENT_SERIALIZE(Thing)        \
     ar.checkMarkerStart(#Thing "Root");          \
-    m_roots->Thing.Serialize(ar);                \
+    m_roots->m_##Thing.Serialize(ar);                \
     ar.checkMarkerEnd(#Thing "Root");
     KELVARA_DOCUMENT_ROOTS(KELVARA_DOCUMENT_SERIALIZE)
 #undef KELVARA_DOCUMENT_SERIALIZE
@@ -64,7 +64,7 @@ void CProjectDocument::Serialize(CKelvaraArchive& ar) {
 
 std::vector<CProjectDocument::RootCount> CProjectDocument::counts() const {
     std::vector<RootCount> out;
-#define KELVARA_DOCUMENT_COUNT(Thing) out.push_back({#Thing, m_roots->Thing.getArray().GetSize()});
+#define KELVARA_DOCUMENT_COUNT(Thing) out.push_back({#Thing, m_roots->m_##Thing.getArray().GetSize()});
     KELVARA_DOCUMENT_ROOTS(KELVARA_DOCUMENT_COUNT)
 #undef KELVARA_DOCUMENT_COUNT
     return out;
@@ -72,7 +72,7 @@ std::vector<CProjectDocument::RootCount> CProjectDocument::counts() const {
 
 bool CProjectDocument::operator==(const CProjectDocument& other) const {
     bool equal = true;
-#define KELVARA_DOCUMENT_EQUAL(Thing) equal = equal && m_roots->Thing == other.m_roots->Thing;
+#define KELVARA_DOCUMENT_EQUAL(Thing) equal = equal && m_roots->m_##Thing == other.m_roots->m_##Thing;
     KELVARA_DOCUMENT_ROOTS(KELVARA_DOCUMENT_EQUAL)
 #undef KELVARA_DOCUMENT_EQUAL
     (void)other;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "../tools/kelvara/Samples.h"
 #include "kelvara/schedule/CLink.h"
 
 namespace {
@@ -48,5 +49,9 @@ int main(int argc, char** argv) {
     ar << BYTE(4) << CString(L"text \u00e9\U0001F600") << BYTE(0) << 42 << BYTE(6) << 3;
     ar.checkMarkerEnd("Link");
     write(dir + "/archive_fuzzer/mixed", ar.takeBuffer());
+    CProjectDocument project;
+    buildSampleProject(project, 1);
+    write(dir + "/project_fuzzer/sample", project.save());
+    write(dir + "/project_fuzzer/empty", CProjectDocument().save());
     return 0;
 }

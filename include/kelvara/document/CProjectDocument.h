@@ -19,6 +19,10 @@
 
 class CKelvaraArchive;
 
+#define KELVARA_DOCUMENT_FORWARD(Thing) class C##Thing##Root;
+KELVARA_DOCUMENT_ROOTS(KELVARA_DOCUMENT_FORWARD)
+#undef KELVARA_DOCUMENT_FORWARD
+
 class CProjectDocument {
 public:
     static constexpr char kMagic[8] = {'K', 'E', 'L', 'V', 'A', 'R', 'A', '\0'};
