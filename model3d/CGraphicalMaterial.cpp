@@ -25,8 +25,8 @@ CGraphicalMaterial::CGraphicalMaterial(const CProjectColorRGB& ambient, const CP
     setFloat(Transparency, transparency);
 }
 
-const CTextureDefinitionIDList& CGraphicalMaterial::getTextureDefinitionIDArray() const {
-    static const CTextureDefinitionIDList empty;
+const CTextureDefinitionIDArray& CGraphicalMaterial::getTextureDefinitionIDArray() const {
+    static const CTextureDefinitionIDArray empty;
     return m_textureDefinitionIDs ? *m_textureDefinitionIDs : empty;
 }
 
@@ -35,7 +35,7 @@ void CGraphicalMaterial::setTextureDefinitionIDArray(const IIDPointerArray<CText
     getWritableTextureDefinitionIDArray().Copy(ids);
 }
 
-CTextureDefinitionIDList& CGraphicalMaterial::getWritableTextureDefinitionIDArray() {
-    if (!m_textureDefinitionIDs) m_textureDefinitionIDs = std::make_unique<CTextureDefinitionIDList>();
+CTextureDefinitionIDArray& CGraphicalMaterial::getWritableTextureDefinitionIDArray() {
+    if (!m_textureDefinitionIDs) m_textureDefinitionIDs = std::make_unique<CTextureDefinitionIDArray>();
     return *m_textureDefinitionIDs;
 }

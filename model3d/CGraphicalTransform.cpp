@@ -49,37 +49,21 @@ void CGraphicalTransform::setAsTranslation(const CGraphicalVector3D& translation
     m[14] = translation.z();
 }
 
-void CGraphicalTransform::setAsRotation_X(float degrees) {
-    float c = 0.0f, s = 0.0f;
-    cosSin(degrees, c, s);
-    setToIdentity();
-    float* m = m_Elements.data();
-    m[5] = c;
-    m[6] = s;
-    m[9] = -s;
-    m[10] = c;
-}
+void CGraphicalTransform::setAsRotation_X(float degrees) { setAsRotationIn(1, 2, degrees); }
+void CGraphicalTransform::setAsRotation_Y(float degrees) { setAsRotationIn(0, 2, degrees); }
+void CGraphicalTransform::setAsRotation_Z(float degrees) { setAsRotationIn(0, 1, degrees); }
 
-void CGraphicalTransform::setAsRotation_Y(float degrees) {
+// A rotation in the plane of axes i < j (row-vector convention): rows i and j become
+// (c, s) and (-s, c) in columns i and j, everything else is the identity.
+void CGraphicalTransform::setAsRotationIn(int i, int j, float degrees) {
     float c = 0.0f, s = 0.0f;
     cosSin(degrees, c, s);
     setToIdentity();
     float* m = m_Elements.data();
-    m[0] = c;
-    m[2] = s;
-    m[8] = -s;
-    m[10] = c;
-}
-
-void CGraphicalTransform::setAsRotation_Z(float degrees) {
-    float c = 0.0f, s = 0.0f;
-    cosSin(degrees, c, s);
-    setToIdentity();
-    float* m = m_Elements.data();
-    m[0] = c;
-    m[1] = s;
-    m[4] = -s;
-    m[5] = c;
+    m[i * 4 + i] = c;
+    m[i * 4 + j] = s;
+    m[j * 4 + i] = -s;
+    m[j * 4 + j] = c;
 }
 
 CGraphicalTransform CGraphicalTransform::getInverse() const {

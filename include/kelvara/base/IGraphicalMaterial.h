@@ -44,23 +44,11 @@ private:
     int m_length = 0;
 };
 
-// The texture identifiers of a material: a CTextureDefinitionIDArray with an equality of its own
-// exact type, so that comparing two of them is not ambiguous among C++20's reversed operators.
-class CTextureDefinitionIDList : public CTextureDefinitionIDArray {
-public:
-    using CTextureDefinitionIDArray::CTextureDefinitionIDArray;
-    using CTextureDefinitionIDArray::operator=;
-    CTextureDefinitionIDList() = default;
-    CTextureDefinitionIDList(const CTextureDefinitionIDList&) = default;
-    CTextureDefinitionIDList& operator=(const CTextureDefinitionIDList&) = default;
-    bool operator==(const CTextureDefinitionIDList& other) const { return CTextureDefinitionIDArray::operator==(other); }
-};
-
 KELVARA_FORWARD(GraphicalMaterial)
 
 #define KELVARA_GRAPHICALMATERIAL_FIELDS(F)        \
     F(EMBEDDED, CGraphicalMaterialBuffer, Buffer) \
-    F(EMBEDDED, CTextureDefinitionIDList, TextureDefinitionIDArray)
+    F(EMBEDDED, CTextureDefinitionIDArray, TextureDefinitionIDArray)
 
 class IGraphicalMaterial : public CRecord<IGraphicalMaterial> {
     KELVARA_INTERFACE(GraphicalMaterial)
@@ -81,7 +69,7 @@ public:
 
     virtual const CGraphicalMaterialBuffer& getBuffer() const = 0;
     // The identifiers, or a shared empty array when the material has none.
-    virtual const CTextureDefinitionIDList& getTextureDefinitionIDArray() const = 0;
+    virtual const CTextureDefinitionIDArray& getTextureDefinitionIDArray() const = 0;
     virtual void setTextureDefinitionIDArray(const IIDPointerArray<CTextureDefinitionID>& ids) = 0;
     virtual void clearTextureDefinitionIDArray() = 0;
 
@@ -115,7 +103,7 @@ private:
     bool setEntry(EnumMaterialType type, std::string_view values);
 
     virtual CGraphicalMaterialBuffer& getWritableBuffer() = 0;
-    virtual CTextureDefinitionIDList& getWritableTextureDefinitionIDArray() = 0;
+    virtual CTextureDefinitionIDArray& getWritableTextureDefinitionIDArray() = 0;
 };
 
 KELVARA_INTERFACE_FAMILY(GraphicalMaterial)

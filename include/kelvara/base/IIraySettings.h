@@ -1,7 +1,7 @@
-// Settings of the renderer: plain numbers and flags (PLAIN fields, see ScenePlainField.h).
+// Settings of the renderer: plain numbers and flags (PLAIN fields, see Record.h).
 #pragma once
 
-#include "kelvara/base/ScenePlainField.h"
+#include "kelvara/base/Record.h"
 #include "kelvara/framework/Family.h"
 
 KELVARA_FORWARD(IraySettings)

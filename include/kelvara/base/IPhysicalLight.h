@@ -3,7 +3,7 @@
 #pragma once
 
 #include "kelvara/base/Geometry.h"
-#include "kelvara/base/ScenePlainField.h"
+#include "kelvara/base/Record.h"
 #include "kelvara/framework/Family.h"
 
 KELVARA_FORWARD(PhysicalLight)

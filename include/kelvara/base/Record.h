@@ -220,6 +220,10 @@ private:
 //   CHILDREN(T, Name)  member T m_Name only; the class writes getName() answering an array handle
 //   OPTIONAL(T, Name)  member std::unique_ptr<T> m_Name only; the class writes getName() (handle,
 //                      null when absent), allocateName() (writable handle) and clearName()
+//   PLAIN(T, Name)     a setting read as a plain number or flag, kept as the value type T
+//                      (CProjectInt, CProjectDouble, CProjectBool, ...) so that it has an archive
+//                      form; the interface adds its getter and setter with KELVARA_PLAIN_ACCESSORS
+//                      or KELVARA_PLAIN_FLAG_ACCESSORS over getStoredName() / getWritableName()
 #define KELVARA_IFACE_VALUE(T, Name) KELVARA_ACCESSORS(T, Name)
 #define KELVARA_IFACE_IDENTITY(T, Name) KELVARA_ACCESSORS(T, Name)
 #define KELVARA_IFACE_KEY(T, Name) KELVARA_ACCESSORS(T, Name)
@@ -227,6 +231,13 @@ private:
 #define KELVARA_IFACE_EMBEDDED(T, Name)
 #define KELVARA_IFACE_CHILDREN(T, Name)
 #define KELVARA_IFACE_OPTIONAL(T, Name)
+#define KELVARA_IFACE_PLAIN(T, Name)                     \
+private:                                                 \
+    virtual const T& getStored##Name() const = 0;        \
+    virtual T& getWritable##Name() = 0;                  \
+                                                         \
+public:
+
 #define KELVARA_IFACE_(kind, T, Name) KELVARA_IFACE_##kind(T, Name)
 
 #define KELVARA_ENTRY_VALUE(T, Name) v.value(#Name, &Self::get##Name, &Self::getWritable##Name);
@@ -238,6 +249,7 @@ private:
 #define KELVARA_ENTRY_EMBEDDED(T, Name) KELVARA_ENTRY_VALUE(T, Name)
 #define KELVARA_ENTRY_CHILDREN(T, Name) v.children(#Name, &Self::get##Name);
 #define KELVARA_ENTRY_OPTIONAL(T, Name) v.optional(#Name, &Self::get##Name, &Self::allocate##Name, &Self::clear##Name);
+#define KELVARA_ENTRY_PLAIN(T, Name) v.value(#Name, &Self::getStored##Name, &Self::getWritable##Name);
 #define KELVARA_ENTRY_(kind, T, Name) KELVARA_ENTRY_##kind(T, Name)
 
 #define KELVARA_IMPL_VALUE(T, Name) KELVARA_MEMBER(T, Name)
@@ -255,6 +267,14 @@ private:                               \
     std::unique_ptr<T> m_##Name;       \
                                        \
 public:
+#define KELVARA_IMPL_PLAIN(T, Name)                                           \
+private:                                                                      \
+    T m_##Name;                                                               \
+    const T& getStored##Name() const override { return m_##Name; }            \
+    T& getWritable##Name() override { return m_##Name; }                      \
+                                                                              \
+public:
+
 #define KELVARA_IMPL_(kind, T, Name) KELVARA_IMPL_##kind(T, Name)
 
 #define KELVARA_RECORD(Class, RecordName, LIST)                 \
@@ -317,3 +337,15 @@ private:                                                                        
     Type& getWritable##Name() override { return m_##Name; }                          \
                                                                                      \
 public:
+
+// In the interface: Type getName() const and setName(Type) over a PLAIN field.
+#define KELVARA_PLAIN_ACCESSORS(Type, Name)                                       \
+public:                                                                           \
+    Type get##Name() const { return getStored##Name().getValue(); }               \
+    void set##Name(Type value) { getWritable##Name() = value; }
+
+// As KELVARA_PLAIN_ACCESSORS for a flag read as isName().
+#define KELVARA_PLAIN_FLAG_ACCESSORS(Name)                                        \
+public:                                                                           \
+    bool is##Name() const { return getStored##Name().getValue(); }                \
+    void set##Name(bool value) { getWritable##Name() = value; }

@@ -5,27 +5,14 @@
 
 // Length units of world distances. Value 0 is no unit (a default-constructed value); every other
 // value has a fixed length in meters (see metersPerDistanceUnit).
-KELVARA_ENUMERATION(CDistanceUnitType,
-                    (Millimeters, 1, "Millimeters"),
-                    (Centimeters, 2, "Centimeters"),
-                    (Meters, 3, "Meters"),
-                    (Kilometers, 4, "Kilometers"),
-                    (Inches, 5, "Inches"),
-                    (Feet, 6, "Feet"),
-                    (Yards, 7, "Yards"),
-                    (Miles, 8, "Miles"))
+#define KELVARA_DISTANCE_UNITS                                                              \
+    (Millimeters, 1, "Millimeters"), (Centimeters, 2, "Centimeters"), (Meters, 3, "Meters"), \
+        (Kilometers, 4, "Kilometers"), (Inches, 5, "Inches"), (Feet, 6, "Feet"),             \
+        (Yards, 7, "Yards"), (Miles, 8, "Miles")
+KELVARA_ENUMERATION(CDistanceUnitType, KELVARA_DISTANCE_UNITS)
 
 // The units of CDistanceUnitType under the same values, and 0 for "whatever the project uses".
-KELVARA_ENUMERATION(CDistanceUnitWithProjectUnit,
-                    (ProjectUnit, 0, "Project Unit"),
-                    (Millimeters, 1, "Millimeters"),
-                    (Centimeters, 2, "Centimeters"),
-                    (Meters, 3, "Meters"),
-                    (Kilometers, 4, "Kilometers"),
-                    (Inches, 5, "Inches"),
-                    (Feet, 6, "Feet"),
-                    (Yards, 7, "Yards"),
-                    (Miles, 8, "Miles"))
+KELVARA_ENUMERATION(CDistanceUnitWithProjectUnit, (ProjectUnit, 0, "Project Unit"), KELVARA_DISTANCE_UNITS)
 
 KELVARA_ENUMERATION(CCameraProjectionMode,
                     (Orthographic, 0, "Orthographic"),

@@ -22,7 +22,7 @@ public:
     ~CGraphicalMaterial() override = default;
 
     const CGraphicalMaterialBuffer& getBuffer() const override { return m_buffer; }
-    const CTextureDefinitionIDList& getTextureDefinitionIDArray() const override;
+    const CTextureDefinitionIDArray& getTextureDefinitionIDArray() const override;
     void setTextureDefinitionIDArray(const IIDPointerArray<CTextureDefinitionID>& ids) override;
     void clearTextureDefinitionIDArray() override { m_textureDefinitionIDs.reset(); }
 
@@ -30,13 +30,13 @@ protected:
     char* replaceFragmentInBuffer(int start, int oldLength, int newLength) override {
         return m_buffer.replaceFragment(start, oldLength, newLength);
     }
-    CTextureDefinitionIDList& getWritableTextureDefinitionIDArray() override;  // creates it when absent
+    CTextureDefinitionIDArray& getWritableTextureDefinitionIDArray() override;  // creates it when absent
 
 private:
     CGraphicalMaterialBuffer& getWritableBuffer() override { return m_buffer; }
 
     CGraphicalMaterialBuffer m_buffer;
-    std::unique_ptr<CTextureDefinitionIDList> m_textureDefinitionIDs;
+    std::unique_ptr<CTextureDefinitionIDArray> m_textureDefinitionIDs;
 };
 
 KELVARA_OBJECT_FAMILY(GraphicalMaterial)

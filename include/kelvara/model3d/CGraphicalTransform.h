@@ -31,6 +31,7 @@ public:
     CGraphicalTransform getInverse() const;
 
 private:
+    void setAsRotationIn(int i, int j, float degrees);
     CGraphicalTransformMatrix& getWritableElements() override { return m_Elements; }
 
     CGraphicalTransformMatrix m_Elements;
