@@ -34,8 +34,8 @@ struct Randomizer<CGraphicalMaterialBuffer> {
 };
 
 template <>
-struct Randomizer<CTextureDefinitionIDList> {
-    static void apply(CTextureDefinitionIDList& ids, Rng& rng) {
+struct Randomizer<CTextureDefinitionIDArray> {
+    static void apply(CTextureDefinitionIDArray& ids, Rng& rng) {
         ids.RemoveAll();
         const int n = between(rng, 0, 4);
         for (int i = 0; i < n; ++i) {
