@@ -14,10 +14,11 @@ namespace {
 
 void tryLoad(const std::uint8_t* data, std::size_t size) {
     CProjectDocument document;
+    const CProjectDocument before = document;  // every new root has a fresh identifier
     try {
         document.load(data, size);
     } catch (const CArchiveException&) {
-        if (document != CProjectDocument()) std::abort();  // refused loads change nothing
+        if (document != before) std::abort();  // refused loads change nothing
         return;
     }
     std::vector<std::uint8_t> saved = document.save();
