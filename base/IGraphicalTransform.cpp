@@ -3,18 +3,18 @@
 #include <algorithm>
 
 CGraphicalTransformMatrix::CGraphicalTransformMatrix(const float* entries) noexcept {
-    if (entries) std::copy(entries, entries + 16, m_entries);
+    if (entries) std::copy(entries, entries + 16, m_v);
     else setIdentity();
 }
 
 void CGraphicalTransformMatrix::setIdentity() noexcept {
-    std::fill(m_entries, m_entries + 16, 0.0f);
-    m_entries[0] = m_entries[5] = m_entries[10] = m_entries[15] = 1.0f;
+    std::fill(m_v, m_v + 16, 0.0f);
+    m_v[0] = m_v[5] = m_v[10] = m_v[15] = 1.0f;
 }
 
 bool CGraphicalTransformMatrix::isIdentity() const noexcept {
     for (int i = 0; i < 16; ++i)
-        if (m_entries[i] != (i % 5 == 0 ? 1.0f : 0.0f)) return false;
+        if (m_v[i] != (i % 5 == 0 ? 1.0f : 0.0f)) return false;
     return true;
 }
 

@@ -1,9 +1,11 @@
 #include "kelvara/base/IIRayMaterial.h"
 
+#include "kelvara/base/Record.h"
+
 // ---- CIRayAttributeMap ----
 
-bool CIRayAttributeMap::find(const CString& name, CString& text) const {
-    const auto it = m_entries.find(name);
+bool CIRayAttributeMap::find(const IProjectString& name, CProjectString& text) const {
+    const auto it = m_entries.find(name.getValue());
     if (it == m_entries.end()) return false;
     text = it->second;
     return true;
@@ -14,7 +16,7 @@ void CIRayAttributeMap::clear() noexcept {
     m_cursor.reset();
 }
 
-bool CIRayAttributeMap::next(CString& name, CString& text) const {
+bool CIRayAttributeMap::next(CProjectString& name, CProjectString& text) const {
     const auto it = m_cursor ? m_entries.upper_bound(*m_cursor) : m_entries.begin();
     if (it == m_entries.end()) {
         if (!m_entries.empty()) m_cursor = m_entries.rbegin()->first;  // stays past the last
@@ -47,25 +49,8 @@ void IIRayMaterialDefinition::addAttr(const IProjectString& name, const IProject
     getWritableAttributes().set(name.getValue(), type.getValue());
 }
 
-bool IIRayMaterialDefinition::getNextAttr(CProjectString& name, CProjectString& type) const {
-    CString n, t;
-    if (!getAttributes().next(n, t)) return false;
-    name = n;
-    type = t;
-    return true;
-}
-
-bool IIRayMaterialDefinition::findType(CProjectString& type, const IProjectString& name) const {
-    CString t;
-    if (!getAttributes().find(name.getValue(), t)) return false;
-    type = t;
-    return true;
-}
-
 void IIRayMaterialDefinition::copyFrom(const IIRayMaterialDefinition& other) {
-    if (this == &other) return;
-    getWritableName() = other.getName();
-    getWritableAttributes() = other.getAttributes();
+    if (this != &other) forEachField(kelvara::CopyFields<IIRayMaterialDefinition>{*this, other});
 }
 
 bool IIRayMaterialDefinition::operator==(const IIRayMaterialDefinition& other) const {
@@ -85,29 +70,12 @@ void IIRayMaterialDefinition::Serialize(CArchive& ar) {
 
 // ---- IIRayMaterialInstance ----
 
-bool IIRayMaterialInstance::getNextAttrValue(CProjectString& name, CProjectString& value) const {
-    CString n, v;
-    if (!getValues().next(n, v)) return false;
-    name = n;
-    value = v;
-    return true;
-}
-
-bool IIRayMaterialInstance::findValue(CProjectString& value, const IProjectString& name) const {
-    CString v;
-    if (!getValues().find(name.getValue(), v)) return false;
-    value = v;
-    return true;
-}
-
 void IIRayMaterialInstance::addValueAttr(const IProjectString& name, const IProjectString& value) {
     getWritableValues().set(name.getValue(), value.getValue());
 }
 
 void IIRayMaterialInstance::copyFrom(const IIRayMaterialInstance& other) {
-    if (this == &other) return;
-    (*getWritableMaterialDefinition()).copyFrom(*other.getMaterialDefinition());
-    getWritableValues() = other.getValues();
+    if (this != &other) forEachField(kelvara::CopyFields<IIRayMaterialInstance>{*this, other});
 }
 
 bool IIRayMaterialInstance::operator==(const IIRayMaterialInstance& other) const {

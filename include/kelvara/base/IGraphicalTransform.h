@@ -9,23 +9,13 @@
 
 // The 16 entries row by row (entry (r, c) at 4r + c) as one value. Default: the identity.
 // Equality is exact (NaN equal to NaN); the archive form is the 16 floats in order.
-class CGraphicalTransformMatrix {
+class CGraphicalTransformMatrix : public kelvara::detail::FloatTuple<CGraphicalTransformMatrix, 16> {
 public:
     CGraphicalTransformMatrix() noexcept { setIdentity(); }
     explicit CGraphicalTransformMatrix(const float* entries) noexcept;
 
-    const float* data() const noexcept { return m_entries; }
-    float* data() noexcept { return m_entries; }
     void setIdentity() noexcept;
     bool isIdentity() const noexcept;
-
-    bool operator==(const CGraphicalTransformMatrix& other) const noexcept {
-        return kelvara::detail::sameFloats(m_entries, other.m_entries);
-    }
-    void Serialize(CKelvaraArchive& ar) { kelvara::detail::serializeFloats(m_entries, ar); }
-
-private:
-    float m_entries[16];
 };
 
 KELVARA_FORWARD(GraphicalTransform)

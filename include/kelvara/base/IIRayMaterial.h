@@ -25,10 +25,10 @@ public:
 
     unsigned int size() const noexcept { return static_cast<unsigned int>(m_entries.size()); }
     void set(const CString& name, const CString& text) { m_entries[name] = text; }  // insert or overwrite
-    bool find(const CString& name, CString& text) const;
+    bool find(const IProjectString& name, CProjectString& text) const;  // text unchanged when absent
     void clear() noexcept;
     void begin() const noexcept { m_cursor.reset(); }
-    bool next(CString& name, CString& text) const;  // false after the last
+    bool next(CProjectString& name, CProjectString& text) const;  // false after the last
 
     bool operator==(const CIRayAttributeMap& other) const { return m_entries == other.m_entries; }
     // Count (32-bit unsigned), then each name and text in name order. Loading empties the map first
@@ -56,8 +56,8 @@ public:
     void addAttr(const IProjectString& name, const IProjectString& type);  // insert or overwrite
     unsigned int getAttrCount() const { return getAttributes().size(); }
     void beginAttrIterator() const { getAttributes().begin(); }
-    bool getNextAttr(CProjectString& name, CProjectString& type) const;
-    bool findType(CProjectString& type, const IProjectString& name) const;
+    bool getNextAttr(CProjectString& name, CProjectString& type) const { return getAttributes().next(name, type); }
+    bool findType(CProjectString& type, const IProjectString& name) const { return getAttributes().find(name, type); }
 
     void copyFrom(const IIRayMaterialDefinition& other);
     bool operator==(const IIRayMaterialDefinition& other) const;
@@ -93,8 +93,8 @@ public:
 
     unsigned int getAttrValueCount() const { return getValues().size(); }
     void beginAttrValueIterator() const { getValues().begin(); }
-    bool getNextAttrValue(CProjectString& name, CProjectString& value) const;
-    bool findValue(CProjectString& value, const IProjectString& name) const;
+    bool getNextAttrValue(CProjectString& name, CProjectString& value) const { return getValues().next(name, value); }
+    bool findValue(CProjectString& value, const IProjectString& name) const { return getValues().find(name, value); }
     void addValueAttr(const IProjectString& name, const IProjectString& value);  // insert or overwrite
 
     void copyFrom(const IIRayMaterialInstance& other);

@@ -1,13 +1,11 @@
 // The stored form behind the transform and material arrays: owned C objects held by pointer, seen
 // through IArray (an IOwnedPointerArray<I>). Objects handed over as I are kept when they are Cs and
-// copied into a new C otherwise. Loading refuses impossible counts before allocating, creates the
-// elements as their records are read, and leaves the array empty when the archive gives up.
+// copied into a new C otherwise. The archive form is CNonUniquePointerArray's.
 #pragma once
 
 #include <memory>
 #include <utility>
 
-#include "kelvara/base/CKelvaraArchive.h"
 #include "kelvara/framework/PlainArrays.h"
 
 namespace kelvara::detail {
@@ -82,27 +80,8 @@ public:
     bool operator==(const CGraphicalPointerArray& other) const { return m_items == other.m_items; }
     bool operator!=(const CGraphicalPointerArray& other) const { return !(m_items == other.m_items); }
 
-    void Serialize(CKelvaraArchive& ar, const char* marker) override {
-        if (marker) ar.checkMarkerStart(marker);
-        if (ar.IsStoring()) {
-            ar << GetSize();
-            for (int i = 0; i < GetSize(); ++i) m_items.getWritableReference(i).Serialize(ar);
-        } else {
-            m_items.RemoveAll();
-            try {
-                const int count = ar.readCount("elements", CKelvaraArchive::kMinRecordBytes);
-                for (int i = 0; i < count; ++i) {
-                    auto item = std::make_unique<C>();
-                    item->Serialize(ar);
-                    m_items.Attach(item.release(), i);
-                }
-            } catch (...) {
-                m_items.RemoveAll();
-                throw;
-            }
-        }
-        if (marker) ar.checkMarkerEnd(marker);
-    }
+    // The plain pointer array's record: loads aside and takes over only once it has been read.
+    void Serialize(CKelvaraArchive& ar, const char* marker) override { m_items.Serialize(ar, marker); }
     void Serialize(CKelvaraArchive& ar) override { Serialize(ar, IArray::kMarker); }
 
 protected:
