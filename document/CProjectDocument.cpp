@@ -75,7 +75,6 @@ bool CProjectDocument::operator==(const CProjectDocument& other) const {
 #define KELVARA_DOCUMENT_EQUAL(Thing) equal = equal && m_roots->m_##Thing == other.m_roots->m_##Thing;
     KELVARA_DOCUMENT_ROOTS(KELVARA_DOCUMENT_EQUAL)
 #undef KELVARA_DOCUMENT_EQUAL
-    (void)other;
     return equal;
 }
 

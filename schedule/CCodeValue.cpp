@@ -18,25 +18,24 @@ CCodeValue::~CCodeValue() = default;
 
 ICodeValue* CCodeValue::clone() const { return new CCodeValue(*this); }
 
+// m_SubCodeValues is created by every constructor and never released.
 ICodeValueArrayHandle CCodeValue::getSubCodeValues() const {
-    if (!m_SubCodeValues) return ICodeValueArrayHandle();
     return ICodeValueArrayHandle(new CCodeValueArrayHandle(m_SubCodeValues.get()));
 }
 
 void CCodeValue::insertSubCodeValue(int index, const ICodeValue& value) {
-    if (m_SubCodeValues) kelvara::detail::insertCodeValue(*m_SubCodeValues, index, value);
+    kelvara::detail::insertCodeValue(*m_SubCodeValues, index, value);
 }
 
 bool CCodeValue::removeSubCodeValue(int index) {
-    return m_SubCodeValues && kelvara::detail::removeCodeValue(*m_SubCodeValues, index);
+    return kelvara::detail::removeCodeValue(*m_SubCodeValues, index);
 }
 
 bool CCodeValue::attachSubCodeValue(ICodeValueWritableHandle handle, int index) {
-    return m_SubCodeValues && kelvara::detail::attachCodeValue(*m_SubCodeValues, handle, index, this);
+    return kelvara::detail::attachCodeValue(*m_SubCodeValues, handle, index, this);
 }
 
 ICodeValueWritableHandle CCodeValue::detachSubCodeValue(const CCodeValueID& id) {
-    if (!m_SubCodeValues) return ICodeValueWritableHandle();
     return kelvara::detail::detachCodeValue(*m_SubCodeValues, id);
 }
 

@@ -2,9 +2,9 @@
 
 KELVARA_DEFINE_KIND(TaskState, CTaskStateID, false)
 
+// The field list leaves the identifier (a KEY field) out of the interface's equality.
 bool operator==(const CTaskState& a, const CTaskState& b) {
-    return a.getName() == b.getName() && a.getIsDefault() == b.getIsDefault() && a.getStatus() == b.getStatus() &&
-           a.getColor() == b.getColor();
+    return static_cast<const ITaskState&>(a) == static_cast<const ITaskState&>(b);
 }
 
 bool operator!=(const CTaskState& a, const CTaskState& b) { return !(a == b); }

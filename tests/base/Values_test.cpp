@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "ArchiveTesting.h"
 #include "kelvara/base/Enumerations.h"
 #include "kelvara/base/Values.h"
 #include "kelvara/schedule/CLink.h"
@@ -11,14 +12,9 @@ namespace {
 
 template <class T>
 T roundTrip(const T& value) {
-    CKelvaraArchive out;
     T copy(value);
-    copy.Serialize(out);
-    const auto bytes = out.takeBuffer();
-    CKelvaraArchive in(bytes.data(), bytes.size(), CKelvaraArchive::kCurrentFileVersion);
     T back;
-    back.Serialize(in);
-    EXPECT_EQ(in.remaining(), 0u);
+    kelvara::test::load(back, kelvara::test::store(copy));
     return back;
 }
 

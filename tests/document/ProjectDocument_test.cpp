@@ -11,41 +11,34 @@
 
 namespace {
 
-template <class ID>
-ID freshID() {
-    ID id;
-    id.generate();
-    return id;
-}
-
 CProjectDocument smallProject() {
     CProjectDocument project;
     CCode code;
     code.setName(CProjectString(L"Phase"));
     CCodeValue value;
-    value.setID(freshID<CCodeValueID>());
+    value.setID(CCodeValueID::generated());
     value.setName(CProjectString(L"Structure"));
     CCodeValue child;
-    child.setID(freshID<CCodeValueID>());
+    child.setID(CCodeValueID::generated());
     child.setName(CProjectString(L"Level 1"));
     value.insertSubCodeValue(-1, child);
     code.insertCodeValue(-1, value);
     project.getCodeRoot().getArray().Add(code);
 
     CTaskState state;
-    state.setID(freshID<CTaskStateID>());
+    state.setID(CTaskStateID::generated());
     state.setName(CProjectString(L"In progress"));
     project.getTaskStateRoot().getArray().Add(state);
 
     CCuttingPlane plane(CString(L"Section A"));
-    plane.setID(freshID<CCuttingPlaneID>());
+    plane.setID(CCuttingPlaneID::generated());
     CGraphicalTransform lift;
     lift.setAsTranslation(CGraphicalVector3D(0, 0, 4.5f));
     plane.setTransform(lift);
     project.getCuttingPlaneRoot().getArray().Add(plane);
 
     CPosition position(CString(L"Weekly view"));
-    position.setID(freshID<CPositionID>());
+    position.setID(CPositionID::generated());
     CCuttingPlaneIDArray cuts;
     cuts.Add(plane.getID());
     position.setCuttingPlaneIDs(cuts);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "ArchiveTesting.h"
 #include "framework/TestWidget.h"
 #include "kelvara/schedule/CLink.h"
 
@@ -403,13 +404,10 @@ TEST(ArrayHandleSerialize, NonIterableRecordKeepsElementOrder) {
     a.Add(link(3));
     a.Add(link(1));
     ILinkArrayHandle h(new CLinkArrayHandle(&a));
-    CKelvaraArchive out;
-    h.Serialize(out);
-    const auto bytes = out.takeBuffer();
+    const auto bytes = kelvara::test::store(h);
     CLinkArray b;
     ILinkArrayHandle hb(new CLinkArrayHandle(&b));
-    CKelvaraArchive in(bytes.data(), bytes.size(), CKelvaraArchive::kCurrentFileVersion);
-    hb.Serialize(in);
+    kelvara::test::load(hb, bytes);
     EXPECT_EQ(linkKeys(b), (Keys{3, 1}));
     EXPECT_TRUE(h == hb);
 }

@@ -2,6 +2,7 @@
 
 #include <type_traits>
 
+#include "ArchiveTesting.h"
 #include "kelvara/framework/Identifiers.h"
 
 namespace {
@@ -217,13 +218,9 @@ TEST(IDArray, SetSizeTruncatesAndPadsWithNullIdentifiers) {
 TEST(IDArray, RecordRoundTripKeepsOrderAndRepeats) {
     CLinkIDArray a = idsOf({3, 1});
     a.AddNoSort(idOf<CLinkID>(3));
-    CKelvaraArchive out;
-    a.Serialize(out);
-    const auto bytes = out.takeBuffer();
+    const auto bytes = kelvara::test::store(a);
     CLinkIDArray b = idsOf({9});
-    CKelvaraArchive in(bytes.data(), bytes.size(), CKelvaraArchive::kCurrentFileVersion);
-    b.Serialize(in);
-    EXPECT_EQ(in.remaining(), 0u);
+    kelvara::test::load(b, bytes);
     EXPECT_TRUE(b == a);
     EXPECT_EQ(b.findByID(idOf<CLinkID>(1)), 1);
 

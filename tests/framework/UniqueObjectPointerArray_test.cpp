@@ -5,9 +5,12 @@
 #include <climits>
 #include <random>
 
+#include "ArchiveTesting.h"
 #include "framework/TestWidget.h"
 
 using namespace kelvara::ftest;
+using kelvara::test::load;
+using kelvara::test::store;
 using Keys = std::vector<std::uint32_t>;
 
 namespace {
@@ -16,18 +19,6 @@ CWidgetArray arrayOf(std::initializer_list<std::uint32_t> ns) {
     CWidgetArray a;
     for (auto n : ns) EXPECT_GE(a.Add(widget(n, static_cast<int>(n) * 10)), 0);
     return a;
-}
-
-std::vector<std::uint8_t> stored(CWidgetArray& a) {
-    CKelvaraArchive ar;
-    a.Serialize(ar);
-    return ar.takeBuffer();
-}
-
-void loadFrom(CWidgetArray& a, const std::vector<std::uint8_t>& bytes, int version) {
-    CKelvaraArchive ar(bytes.data(), bytes.size(), version);
-    a.Serialize(ar);
-    EXPECT_EQ(ar.remaining(), 0u);
 }
 
 // An array record written by hand: the given elements, then (when entries is not null) the given
@@ -452,7 +443,7 @@ TEST(UniqueArray, EqualityAgainstArraysAndSets) {
 TEST(UniqueArray, StoringWritesEachElementWithItsOrderedIndexEntry) {
     CWidgetArray a = arrayOf({3, 1, 2});
     a.AddNoSort(widget(0));  // storing sorts first
-    const auto bytes = stored(a);
+    const auto bytes = store(a);
 
     CKelvaraArchive in(bytes.data(), bytes.size(), CKelvaraArchive::kCurrentFileVersion);
     in.checkMarkerStart("CUniquePointerArray");
@@ -477,14 +468,14 @@ TEST(UniqueArray, RoundTripRestoresOrderAndIndex) {
     CWidgetArray a = arrayOf({30, 10, 20, 40});
     a.RemoveAt(3);
     CWidgetArray b = arrayOf({99});
-    loadFrom(b, stored(a), CKelvaraArchive::kCurrentFileVersion);
+    load(b, store(a), CKelvaraArchive::kCurrentFileVersion);
     EXPECT_TRUE(b == a);
     ASSERT_EQ(b.getOrderedIndexSize(), 3);
     for (int k = 0; k < 3; ++k) EXPECT_EQ(b.getOrderedIndex(k), a.getOrderedIndex(k));
     expectConsistentIndex(b);
 
     CWidgetArray empty;
-    loadFrom(b, stored(empty), 193);
+    load(b, store(empty), 193);
     EXPECT_EQ(b.GetSize(), 0);
     EXPECT_TRUE(b.isSorted());
 }
@@ -494,7 +485,7 @@ TEST(UniqueArray, OldLayoutKeepsTheFirstOfARepeatedIdentifierAndDestroysTheRest)
     const auto bytes = handMadeRecord(elements, nullptr);
     CWidgetArray a;
     const int before = CWidget::live();
-    loadFrom(a, bytes, 192);
+    load(a, bytes, 192);
     EXPECT_EQ(keys(a), (Keys{2, 1, 3})) << "later elements are still attached after a discarded one";
     EXPECT_EQ(a.getConstReference(0).getWeight().getValue(), 1);
     EXPECT_EQ(CWidget::live(), before + 3) << "discarded records are destroyed";
@@ -502,7 +493,7 @@ TEST(UniqueArray, OldLayoutKeepsTheFirstOfARepeatedIdentifierAndDestroysTheRest)
 
     // The old layout has no index entries: reading it as a new file fails instead of misreading.
     CWidgetArray b;
-    EXPECT_THROW(loadFrom(b, bytes, 193), CArchiveException);
+    EXPECT_THROW(load(b, bytes, 193), CArchiveException);
     EXPECT_EQ(b.GetSize(), 0);
 }
 
@@ -519,7 +510,7 @@ TEST(UniqueArray, ACorruptedStoredIndexIsDetectedAndRebuilt) {
     for (const auto& entries : corrupt) {
         SCOPED_TRACE(::testing::Message() << entries[0] << entries[1] << entries[2] << entries[3]);
         CWidgetArray a;
-        loadFrom(a, handMadeRecord(elements, &entries), CKelvaraArchive::kCurrentFileVersion);
+        load(a, handMadeRecord(elements, &entries), CKelvaraArchive::kCurrentFileVersion);
         EXPECT_EQ(keys(a), (Keys{30, 10, 20, 40}));
         expectConsistentIndex(a);
         EXPECT_EQ(a.getOrderedIndex(0), 1);
@@ -531,7 +522,7 @@ TEST(UniqueArray, ACorruptedStoredIndexIsDetectedAndRebuilt) {
 
 TEST(UniqueArray, AFailedLoadLeavesAnEmptyArrayAndNoLeak) {
     CWidgetArray source = arrayOf({3, 1, 2});
-    const auto bytes = stored(source);
+    const auto bytes = store(source);
     for (int version : {192, CKelvaraArchive::kCurrentFileVersion}) {
         const auto old = version < 193 ? handMadeRecord({widget(3), widget(1), widget(2)}, nullptr) : bytes;
         for (std::size_t n = 0; n < old.size(); ++n) {
@@ -570,7 +561,7 @@ TEST(UniqueArray, AnImpossibleCountIsRefusedBeforeAllocating) {
     const auto bytes = out.takeBuffer();
     CWidgetArray a;
     try {
-        loadFrom(a, bytes, CKelvaraArchive::kCurrentFileVersion);
+        load(a, bytes, CKelvaraArchive::kCurrentFileVersion);
         FAIL() << "no exception";
     } catch (const CArchiveException& e) {
         EXPECT_EQ(e.cause(), CArchiveException::badIndex);
@@ -581,7 +572,7 @@ TEST(UniqueArray, AnImpossibleCountIsRefusedBeforeAllocating) {
     neg << -1;
     neg.checkMarkerEnd("CUniquePointerArray");
     const auto negative = neg.takeBuffer();
-    EXPECT_THROW(loadFrom(a, negative, CKelvaraArchive::kCurrentFileVersion), CArchiveException);
+    EXPECT_THROW(load(a, negative, CKelvaraArchive::kCurrentFileVersion), CArchiveException);
 }
 
 TEST(UniqueArray, LargeArraysStayConsistentAcrossTheShrinkThreshold) {

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "ArchiveTesting.h"
 #include "kelvara/model3d/CGraphicalMaterial.h"
 #include "kelvara/model3d/CGraphicalMaterialArray.h"
 
@@ -134,11 +135,7 @@ TEST(GraphicalMaterial, TextureIdentifiersAreCreatedOnlyWhenWritten) {
     a.copyFrom(b);
     EXPECT_EQ(&a.getTextureDefinitionIDArray(), shared);
     a.setTextureDefinitionIDArray(someTextures(1));
-    CKelvaraArchive out;
-    b.Serialize(out);
-    const auto bytes = out.takeBuffer();
-    CKelvaraArchive in(bytes.data(), bytes.size(), CKelvaraArchive::kCurrentFileVersion);
-    a.Serialize(in);
+    kelvara::test::load(a, kelvara::test::store(b));
     EXPECT_EQ(&a.getTextureDefinitionIDArray(), shared);
 }
 

@@ -2,7 +2,10 @@
 
 #include <cmath>
 
+#include "ArchiveTesting.h"
 #include "kelvara/model3d/CGraphicalTransform.h"
+
+using kelvara::test::craft;
 
 namespace {
 
@@ -16,13 +19,6 @@ void expectNear(const CGraphicalPoint3D& p, float x, float y, float z) {
     EXPECT_NEAR(p.x(), x, 1e-6f);
     EXPECT_NEAR(p.y(), y, 1e-6f);
     EXPECT_NEAR(p.z(), z, 1e-6f);
-}
-
-template <class Write>
-std::vector<std::uint8_t> craft(Write&& write) {
-    CKelvaraArchive ar;
-    write(ar);
-    return ar.takeBuffer();
 }
 
 }  // namespace

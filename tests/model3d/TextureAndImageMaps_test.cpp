@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "ArchiveTesting.h"
 #include "kelvara/model3d/CMapNameToTextureDefinition.h"
 #include "kelvara/model3d/CMapStringToGraphicalImage.h"
+
+using kelvara::test::craft;
+using kelvara::test::load;
+using kelvara::test::store;
 
 namespace {
 
@@ -18,27 +23,6 @@ CGraphicalImage image(const wchar_t* name, unsigned char fill) {
     const unsigned char bytes[3] = {fill, fill, fill};
     i.setImage(CGraphicalImageFormat(CGraphicalImageFormat::RawRGB), 1, 1, bytes, 3);
     return i;
-}
-
-template <class Map>
-std::vector<std::uint8_t> stored(Map& map) {
-    CKelvaraArchive ar;
-    map.Serialize(ar);
-    return ar.takeBuffer();
-}
-
-template <class Map>
-void load(Map& map, const std::vector<std::uint8_t>& bytes, int version) {
-    CKelvaraArchive ar(bytes.data(), bytes.size(), version);
-    map.Serialize(ar);
-    EXPECT_EQ(ar.remaining(), 0u);
-}
-
-template <class Write>
-std::vector<std::uint8_t> craft(Write&& write) {
-    CKelvaraArchive ar;
-    write(ar);
-    return ar.takeBuffer();
 }
 
 }  // namespace
@@ -59,7 +43,7 @@ TEST(MapNameToTextureDefinition, SetCopiesAndAlignsTheNameWithTheKey) {
 
     // Aligned names make the map read back exactly as it was stored.
     CMapNameToTextureDefinition loaded;
-    load(loaded, stored(map), CKelvaraArchive::kCurrentFileVersion);
+    load(loaded, store(map), CKelvaraArchive::kCurrentFileVersion);
     EXPECT_TRUE(loaded == map);
 }
 
@@ -89,7 +73,7 @@ TEST(MapNameToTextureDefinition, EqualityIgnoresOrderAndCopiesAreDeep) {
 TEST(MapNameToTextureDefinition, StoresSortedRecordsUnderTheCurrentMarker) {
     CMapNameToTextureDefinition map;
     for (const wchar_t* name : {L"pine", L"Birch", L"ash", L"oak"}) map.set(name, texture(name, L"x"));
-    const auto bytes = stored(map);
+    const auto bytes = store(map);
     CKelvaraArchive in(bytes.data(), bytes.size(), CKelvaraArchive::kCurrentFileVersion);
     in.checkMarkerStart("CMapNameToTextureDefinition");
     int count = 0;
@@ -140,7 +124,7 @@ TEST(MapNameToTextureDefinition, ReadsVersion40FilesWithStoredKeys) {
     CMapNameToTextureDefinition other;
     CKelvaraArchive current(bytes.data(), bytes.size(), 41);
     EXPECT_THROW(other.Serialize(current), CArchiveException);
-    const auto fresh = stored(map);
+    const auto fresh = store(map);
     CKelvaraArchive old(fresh.data(), fresh.size(), 40);
     EXPECT_THROW(other.Serialize(old), CArchiveException);
 }
@@ -165,7 +149,7 @@ TEST(MapStringToGraphicalImage, RoundTripAndOldFilesUseOneMarker) {
     map.set(L"sky", image(L"sky", 1));
     map.set(L"ground", image(L"ground", 2));
     CMapStringToGraphicalImage loaded;
-    load(loaded, stored(map), CKelvaraArchive::kCurrentFileVersion);
+    load(loaded, store(map), CKelvaraArchive::kCurrentFileVersion);
     EXPECT_TRUE(loaded == map);
     CGraphicalImage* sky = loaded.PLookup(L"sky");
     ASSERT_NE(sky, nullptr);

@@ -6,23 +6,10 @@
 
 #include <vector>
 
+#include "ArchiveTesting.h"
 #include "property/Randomize.h"
 
 namespace kelvara::test {
-
-template <class C>
-std::vector<std::uint8_t> store(C& object) {
-    CKelvaraArchive ar;
-    object.Serialize(ar);
-    return ar.takeBuffer();
-}
-
-template <class C>
-void load(C& object, const std::vector<std::uint8_t>& bytes) {
-    CKelvaraArchive ar(bytes.data(), bytes.size(), CKelvaraArchive::kCurrentFileVersion);
-    object.Serialize(ar);
-    EXPECT_EQ(ar.remaining(), 0u) << "the record did not read all it wrote";
-}
 
 // Walks the field list and changes only field `target`, answering its name (null past the end).
 template <class I>

@@ -1,6 +1,7 @@
 // Links: construction defaults, full-content copies, and storage in their arrays.
 #include <gtest/gtest.h>
 
+#include "ArchiveTesting.h"
 #include "kelvara/schedule/CLink.h"
 
 namespace {
@@ -69,13 +70,10 @@ TEST(Link, ArrayRecordRoundTripsAndRefusesADamagedLink) {
         link.setDelay(CProjectDuration(i * 1000));
         links.Add(link);
     }
-    CKelvaraArchive out;
-    links.Serialize(out);
-    std::vector<std::uint8_t> bytes = out.takeBuffer();
+    std::vector<std::uint8_t> bytes = kelvara::test::store(links);
 
     CLinkArray loaded;
-    CKelvaraArchive in(bytes.data(), bytes.size(), CKelvaraArchive::kCurrentFileVersion);
-    loaded.Serialize(in);
+    kelvara::test::load(loaded, bytes);
     EXPECT_TRUE(loaded == links);
     for (int i = 0; i < links.GetSize(); ++i) EXPECT_EQ(loaded.findByID(links.getConstReference(i).getID()), i);
 

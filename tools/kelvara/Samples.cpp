@@ -9,13 +9,6 @@ namespace {
 
 using Rng = std::mt19937_64;
 
-template <class ID>
-ID freshID() {
-    ID id;
-    id.generate();
-    return id;
-}
-
 CString numbered(const wchar_t* stem, int i) { return CString(stem) + CString(std::to_wstring(i + 1)); }
 
 constexpr std::int64_t kDay = 24LL * 3600 * 1000;
@@ -40,13 +33,13 @@ void addCodes(CProjectDocument& project, int scale) {
             float hue = 0.1f;
             for (const auto& [name, children] : tree.values) {
                 CCodeValue value;
-                value.setID(freshID<CCodeValueID>());
+                value.setID(CCodeValueID::generated());
                 value.setName(CProjectString(name));
                 value.setBarColor(CProjectColorRGB(hue, 1.0f - hue, 0.5f));
                 hue += 0.2f;
                 for (const wchar_t* childName : children) {
                     CCodeValue child;
-                    child.setID(freshID<CCodeValueID>());
+                    child.setID(CCodeValueID::generated());
                     child.setName(CProjectString(childName));
                     child.setDescription(CProjectString(CString(L"Part of ") + name));
                     value.insertSubCodeValue(-1, child);
@@ -92,7 +85,7 @@ void addTaskStatesAndCategories(CProjectDocument& project, int scale) {
     for (int s = 0; s < scale; ++s)
         for (const auto& st : states) {
             CTaskState state;
-            state.setID(freshID<CTaskStateID>());
+            state.setID(CTaskStateID::generated());
             state.setName(CProjectString(scale > 1 ? numbered(st.name, s) : CString(st.name)));
             state.setIsDefault(st.status == CTaskStatus::NotStarted);
             state.setStatus(CTaskStatus(st.status));
@@ -110,7 +103,7 @@ std::vector<CGraphicalImageID> addImages(CProjectDocument& project, int count, R
     CGraphicalImageArray& images = project.getGraphicalImageRoot().getArray();
     for (int i = 0; i < count; ++i) {
         CGraphicalImage image;
-        image.setID(freshID<CGraphicalImageID>());
+        image.setID(CGraphicalImageID::generated());
         image.setName(CProjectString(numbered(L"sky-face-", i)));
         unsigned char pixels[8 * 8 * 4];
         for (unsigned char& p : pixels) p = static_cast<unsigned char>(rng());
@@ -127,7 +120,7 @@ void addScene(CProjectDocument& project, int scale, Rng& rng) {
     CSkyBoxArray& skyBoxes = project.getSkyBoxRoot().getArray();
     for (int s = 0; s < scale; ++s) {
         CSkyBox sky(numbered(L"Overcast ", s));
-        sky.setID(freshID<CSkyBoxID>());
+        sky.setID(CSkyBoxID::generated());
         CCubeMap cube;
         const std::size_t b = static_cast<std::size_t>(6 * s);
         cube.setFrontImageID(faces[b]);
@@ -143,7 +136,7 @@ void addScene(CProjectDocument& project, int scale, Rng& rng) {
     CTextureDefinitionArray& textures = project.getTextureDefinitionRoot().getArray();
     for (int i = 0; i < 3 * scale; ++i) {
         CTextureDefinition texture(numbered(L"texture-", i), CString(L"source=brick.png;scale=2 2"));
-        texture.setID(freshID<CTextureDefinitionID>());
+        texture.setID(CTextureDefinitionID::generated());
         textures.Add(texture);
     }
 
@@ -163,7 +156,7 @@ void addScene(CProjectDocument& project, int scale, Rng& rng) {
     std::vector<CCuttingPlaneID> planeIDs;
     for (int i = 0; i < 2 * scale; ++i) {
         CCuttingPlane plane(numbered(L"Section ", i));
-        plane.setID(freshID<CCuttingPlaneID>());
+        plane.setID(CCuttingPlaneID::generated());
         CGraphicalTransform turn, move;
         turn.setAsRotation_Z(static_cast<float>(30 * i));
         move.setAsTranslation(CGraphicalVector3D(0.0f, 0.0f, 3.5f * static_cast<float>(i + 1)));
@@ -176,8 +169,8 @@ void addScene(CProjectDocument& project, int scale, Rng& rng) {
     CPhysicalLightArray& lights = project.getPhysicalLightRoot().getArray();
     for (int i = 0; i < 2 * scale; ++i) {
         CPhysicalLight light;
-        light.setID(freshID<CPhysicalLightID>());
-        light.setEntityID(freshID<CEntity3DID>());
+        light.setID(CPhysicalLightID::generated());
+        light.setEntityID(CEntity3DID::generated());
         light.setIntensity(CGraphicalPoint3D(1.0f, 0.9f, 0.8f));
         light.setSphereRadius(0.25f * static_cast<float>(i));
         lights.Add(light);
@@ -186,7 +179,7 @@ void addScene(CProjectDocument& project, int scale, Rng& rng) {
     C3DNotationArray& notes = project.get3DNotationRoot().getArray();
     for (int i = 0; i < 2 * scale; ++i) {
         C3DNotation note;
-        note.setID(freshID<C3DNotationID>());
+        note.setID(C3DNotationID::generated());
         note.setName(CProjectString(numbered(L"Crane ", i)));
         note.setText(CProjectString(L"Tower crane base: keep clear"));
         note.setTargetPoint(CGraphicalPoint3D(12.0f * static_cast<float>(i), 4.0f, 0.0f));
@@ -198,7 +191,7 @@ void addScene(CProjectDocument& project, int scale, Rng& rng) {
     CPositionArray& positions = project.getPositionRoot().getArray();
     for (int i = 0; i < 3 * scale; ++i) {
         CPosition position(numbered(L"View ", i));
-        position.setID(freshID<CPositionID>());
+        position.setID(CPositionID::generated());
         CViewpointCamera camera;
         camera.setPosition(CGraphicalPoint3D(-20.0f + 10.0f * static_cast<float>(i), -30.0f, 12.0f));
         camera.setForwards(CGraphicalVector3D(0.3f, 1.0f, -0.35f));
@@ -220,9 +213,9 @@ void addScene(CProjectDocument& project, int scale, Rng& rng) {
 CLinkArray buildSampleLinks(int count) {
     Rng rng(42);
     CLinkArray links;
-    const CCalendarID calendar = freshID<CCalendarID>();
+    const CCalendarID calendar = CCalendarID::generated();
     for (int i = 0; i < count; ++i) {
-        CLink link(freshID<CTaskID>(), CLinkType(static_cast<int>(rng() % 4)));
+        CLink link(CTaskID::generated(), CLinkType(static_cast<int>(rng() % 4)));
         link.setDelay(CProjectDuration(static_cast<std::int64_t>(rng() % 5) * 3600000));
         if (i % 3 == 0) link.setDelayCalendarID(calendar);
         link.setStatus(CLinkStatus(static_cast<int>(rng() % 3)));

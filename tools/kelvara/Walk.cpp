@@ -70,7 +70,7 @@ private:
             line(depth, fmt::format("... deeper records not shown (depth limit {})", m_options.maxDepth));
             return;
         }
-        std::size_t pos = begin, data = 0;
+        std::size_t pos = begin;
         std::string runName;
         int run = 0, hidden = 0;
         std::size_t hiddenBytes = 0;
@@ -81,9 +81,8 @@ private:
         };
         while (pos < end) {
             Record r;
-            if (!recordAt(m_bytes, pos, end, r)) {
+            if (!recordAt(m_bytes, pos, end, r)) {  // plain data: look for a record at the next byte
                 ++pos;
-                ++data;
                 continue;
             }
             if (r.name == runName) ++run;
@@ -102,7 +101,6 @@ private:
             pos = r.end();
         }
         flushHidden();
-        (void)data;
     }
     void print(const Record& r, int depth) {
         line(depth, fmt::format("\"{}\" at {} (body {} bytes)", r.name, r.start, r.length));

@@ -35,6 +35,12 @@ public:
             static const Name null;                                                        \
             return null;                                                                   \
         }                                                                                  \
+        /* A new identifier with a fresh value. */                                         \
+        static Name generated() noexcept {                                                 \
+            Name id;                                                                       \
+            id.generate();                                                                 \
+            return id;                                                                     \
+        }                                                                                  \
     };
 
 #define KELVARA_DECLARE_ID_ARRAY(Name)                                                     \

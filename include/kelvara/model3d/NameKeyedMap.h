@@ -114,11 +114,11 @@ protected:
                 }
                 (*this)[record.getName().getValue().GetString()] = record;
             }
+            ar.checkMarkerEnd(framing);
         } catch (...) {
             this->RemoveAll();
             throw;
         }
-        ar.checkMarkerEnd(framing);
     }
 };
 
