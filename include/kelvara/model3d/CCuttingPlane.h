@@ -14,14 +14,10 @@ public:
     explicit CCuttingPlane(const CString& name);
     ~CCuttingPlane() override = default;
 
-    IGraphicalTransformHandle getTransform() const override {
-        return IGraphicalTransformHandle(new CGraphicalTransformHandle(&m_Transform));
-    }
+    IGraphicalTransformHandle getTransform() const override { return m_Transform.getHandle(); }
 
 protected:
-    IGraphicalTransformWritableHandle getWritableTransform() override {
-        return IGraphicalTransformWritableHandle(new CGraphicalTransformWritableHandle(&m_Transform));
-    }
+    IGraphicalTransformWritableHandle getWritableTransform() override { return m_Transform.getWritableHandle(); }
 };
 
 KELVARA_ROOT_FAMILY(CuttingPlane, CCuttingPlaneID, false)

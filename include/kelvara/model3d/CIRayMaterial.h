@@ -32,15 +32,11 @@ public:
     explicit CIRayMaterialInstance(const CIRayMaterialDefinition& definition) { m_definition.copyFrom(definition); }
     ~CIRayMaterialInstance() override = default;
 
-    CWrapperHandle<IIRayMaterialDefinition> getMaterialDefinition() const override {
-        return IIRayMaterialDefinitionHandle(new CIRayMaterialDefinitionHandle(&m_definition));
-    }
+    CWrapperHandle<IIRayMaterialDefinition> getMaterialDefinition() const override { return m_definition.getHandle(); }
     const CIRayAttributeMap& getValues() const override { return m_values; }
 
 private:
-    CWritableWrapperHandle<IIRayMaterialDefinition> getWritableMaterialDefinition() override {
-        return IIRayMaterialDefinitionWritableHandle(new CIRayMaterialDefinitionWritableHandle(&m_definition));
-    }
+    CWritableWrapperHandle<IIRayMaterialDefinition> getWritableMaterialDefinition() override { return m_definition.getWritableHandle(); }
     CIRayAttributeMap& getWritableValues() override { return m_values; }
 
     CIRayMaterialDefinition m_definition;

@@ -12,14 +12,10 @@ public:
     CViewpointCuttingPlane() { setEnabled(CProjectBool(false)); }
     ~CViewpointCuttingPlane() override = default;
 
-    IGraphicalTransformHandle getTransform() const override {
-        return IGraphicalTransformHandle(new CGraphicalTransformHandle(&m_Transform));
-    }
+    IGraphicalTransformHandle getTransform() const override { return m_Transform.getHandle(); }
 
 protected:
-    IGraphicalTransformWritableHandle getWritableTransform() override {
-        return IGraphicalTransformWritableHandle(new CGraphicalTransformWritableHandle(&m_Transform));
-    }
+    IGraphicalTransformWritableHandle getWritableTransform() override { return m_Transform.getWritableHandle(); }
 };
 
 KELVARA_OBJECT_FAMILY(ViewpointCuttingPlane)
