@@ -18,7 +18,7 @@ class ICodeValue : public CRecord<ICodeValue> {
     KELVARA_RECORD(ICodeValue, "CodeValue", KELVARA_CODE_VALUE_FIELDS)
 
 public:
-    // The sub-values; an empty handle only when the value has no sub-value list.
+    // The sub-values (every value has a sub-value list, empty at first).
     virtual ICodeValueArrayHandle getSubCodeValues() const = 0;
     // Inserts a copy at index (a negative index appends); nothing when the identifier is present
     // among the sub-values or index is above their count.
