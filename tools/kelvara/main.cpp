@@ -84,11 +84,7 @@ int demo(const std::string& path, int scale) {
     int total = 0;
     for (const auto& c : project.counts()) total += c.count;
     rows.push_back({"project file", total, file.size(), storeMs, loadMs, loaded == project});
-    if (!path.empty()) {
-        CFile out(path.c_str(), CFile::modeCreate | CFile::modeWrite);
-        out.Write(file.data(), static_cast<UINT>(file.size()));
-        out.Close();
-    }
+    if (!path.empty()) project.saveFile(path);
     printTable(rows);
     for (const Row& r : rows)
         if (!r.equal) {
