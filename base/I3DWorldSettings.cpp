@@ -2,16 +2,10 @@
 
 #include <cmath>
 
-void I3DWorldSettings::clear() {
-    set3DUnitSize(CProjectDouble(1.0));
-    set3DUnitType(CDistanceUnitType(CDistanceUnitType::Meters));
-    setHeightOfGround(CProjectDouble(0.0));
-    setHeightOfGroundUnits(CDistanceUnitType(CDistanceUnitType::Meters));
-    setVirtualOrigin(CGraphicalVector3D(0.0f, 0.0f, 0.0f));
-    setGlobalLightScale(CProjectDouble(1.0));
+CGraphicalVector3D I3DWorldSettings::normalisedLightVector() {
     CGraphicalVector3D light(-1.0f, -1.0f, -2.0f);
     light.normalize();
-    setGlobalLightVector(light);
+    return light;
 }
 
 double I3DWorldSettings::convertWorldDistanceTo3DUnits(double distance, const CDistanceUnitType& unit) const {

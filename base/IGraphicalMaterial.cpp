@@ -224,15 +224,22 @@ bool IGraphicalMaterial::removeValue(EnumMaterialType type) {
 
 // ---- Copy, archive, order ----
 
-void IGraphicalMaterial::copyFrom(const IGraphicalMaterial& other) {
-    if (this == &other) return;
+void IGraphicalMaterial::copyRecord(const IGraphicalMaterial& other) {
     getWritableBuffer() = other.getBuffer();
     if (other.getTextureDefinitionIDArray().GetSize() == 0) clearTextureDefinitionIDArray();
     else setTextureDefinitionIDArray(other.getTextureDefinitionIDArray());
 }
 
-void IGraphicalMaterial::Serialize(CKelvaraArchive& ar) {
-    ar.checkMarkerStart(kRecordName);
+bool IGraphicalMaterial::equalRecord(const IGraphicalMaterial& other) const {
+    return getBuffer() == other.getBuffer() && getTextureDefinitionIDArray() == other.getTextureDefinitionIDArray();
+}
+
+void IGraphicalMaterial::initializeRecord() {
+    getWritableBuffer().reset();
+    clearTextureDefinitionIDArray();
+}
+
+void IGraphicalMaterial::serializeRecord(CKelvaraArchive& ar) {
     getWritableBuffer().Serialize(ar);
     CTextureDefinitionIDArray ids;
     if (ar.IsStoring()) {
@@ -243,7 +250,6 @@ void IGraphicalMaterial::Serialize(CKelvaraArchive& ar) {
         if (ids.GetSize() == 0) clearTextureDefinitionIDArray();
         else setTextureDefinitionIDArray(ids);
     }
-    ar.checkMarkerEnd(kRecordName);
 }
 
 bool IGraphicalMaterial::operator<(const IGraphicalMaterial& other) const {

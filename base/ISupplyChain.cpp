@@ -1,7 +1,6 @@
 #include "kelvara/base/ISupplyChain.h"
 
 void ISupplyChain::initialize(const CCompanyID& supplier) {
-    getWritableID().generate();
+    initialize();
     setSupplierID(supplier);
-    getWritableCustomerID().RemoveAll();
 }

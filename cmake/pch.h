@@ -7,4 +7,4 @@
 #include <string>
 #include <vector>
 
-#include "kelvara/framework/Family.h"
+#include "kelvara/base/Kinds.h"

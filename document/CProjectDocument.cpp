@@ -4,7 +4,8 @@
 #include <memory>
 
 #include "kelvara/base/CKelvaraArchive.h"
-#include "kelvara/document/RootHeaders.h"
+#include "kelvara/AllKinds.h"
+#include "kelvara/platform/CFile.h"
 #include "kelvara/platform/CFile.h"
 
 namespace {
@@ -28,8 +29,8 @@ void writeLittle(std::vector<std::uint8_t>& out, std::size_t at, T v) {
 }  // namespace
 
 struct CProjectDocument::Roots {
-#define KELVARA_DOCUMENT_MEMBER(Thing) C##Thing##Root m_##Thing;
-    KELVARA_DOCUMENT_ROOTS(KELVARA_DOCUMENT_MEMBER)
+#define KELVARA_DOCUMENT_MEMBER(Thing, Identifier, Iteration, Role, Folder) KELVARA_IF_ROOT_##Role(C##Thing##Root m_##Thing;)
+    KELVARA_KINDS(KELVARA_DOCUMENT_MEMBER)
 #undef KELVARA_DOCUMENT_MEMBER
 };
 
@@ -45,35 +46,36 @@ CProjectDocument& CProjectDocument::operator=(const CProjectDocument& other) {
 }
 CProjectDocument::~CProjectDocument() { delete m_roots; }
 
-#define KELVARA_DOCUMENT_ACCESSOR(Thing)                                                       \
-    C##Thing##Root& CProjectDocument::get##Thing##Root() { return m_roots->m_##Thing; }            \
-    const C##Thing##Root& CProjectDocument::get##Thing##Root() const { return m_roots->m_##Thing; }
-KELVARA_DOCUMENT_ROOTS(KELVARA_DOCUMENT_ACCESSOR)
+#define KELVARA_DOCUMENT_ACCESSOR(Thing, Identifier, Iteration, Role, Folder)                        \
+    KELVARA_IF_ROOT_##Role(                                                                          \
+        C##Thing##Root& CProjectDocument::get##Thing##Root() { return m_roots->m_##Thing; }          \
+        const C##Thing##Root& CProjectDocument::get##Thing##Root() const { return m_roots->m_##Thing; })
+KELVARA_KINDS(KELVARA_DOCUMENT_ACCESSOR)
 #undef KELVARA_DOCUMENT_ACCESSOR
 
 void CProjectDocument::Serialize(CKelvaraArchive& ar) {
     ar.checkMarkerStart("Project");
-#define KELVARA_DOCUMENT_SERIALIZE(Thing)        \
-    ar.checkMarkerStart(#Thing "Root");          \
-    m_roots->m_##Thing.Serialize(ar);                \
-    ar.checkMarkerEnd(#Thing "Root");
-    KELVARA_DOCUMENT_ROOTS(KELVARA_DOCUMENT_SERIALIZE)
+#define KELVARA_DOCUMENT_SERIALIZE(Thing, Identifier, Iteration, Role, Folder) \
+    KELVARA_IF_ROOT_##Role(ar.checkMarkerStart(#Thing "Root"); m_roots->m_##Thing.Serialize(ar); ar.checkMarkerEnd(#Thing "Root");)
+    KELVARA_KINDS(KELVARA_DOCUMENT_SERIALIZE)
 #undef KELVARA_DOCUMENT_SERIALIZE
     ar.checkMarkerEnd("Project");
 }
 
 std::vector<CProjectDocument::RootCount> CProjectDocument::counts() const {
     std::vector<RootCount> out;
-#define KELVARA_DOCUMENT_COUNT(Thing) out.push_back({#Thing, m_roots->m_##Thing.getArray().GetSize()});
-    KELVARA_DOCUMENT_ROOTS(KELVARA_DOCUMENT_COUNT)
+#define KELVARA_DOCUMENT_COUNT(Thing, Identifier, Iteration, Role, Folder) \
+    KELVARA_IF_ROOT_##Role(out.push_back({#Thing, m_roots->m_##Thing.getArray().GetSize()});)
+    KELVARA_KINDS(KELVARA_DOCUMENT_COUNT)
 #undef KELVARA_DOCUMENT_COUNT
     return out;
 }
 
 bool CProjectDocument::operator==(const CProjectDocument& other) const {
     bool equal = true;
-#define KELVARA_DOCUMENT_EQUAL(Thing) equal = equal && m_roots->m_##Thing == other.m_roots->m_##Thing;
-    KELVARA_DOCUMENT_ROOTS(KELVARA_DOCUMENT_EQUAL)
+#define KELVARA_DOCUMENT_EQUAL(Thing, Identifier, Iteration, Role, Folder) \
+    KELVARA_IF_ROOT_##Role(equal = equal && m_roots->m_##Thing == other.m_roots->m_##Thing;)
+    KELVARA_KINDS(KELVARA_DOCUMENT_EQUAL)
 #undef KELVARA_DOCUMENT_EQUAL
     return equal;
 }

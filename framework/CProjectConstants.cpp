@@ -1,5 +1,6 @@
 #include "kelvara/framework/CProjectConstants.h"
 
+#include "kelvara/base/ICode.h"
 #include "kelvara/platform/System.h"
 
 const wchar_t* CProjectConstants::getCharactersNotAllowedInSegmentNames() { return L"@*.~/=\'\"\\|,()[]{}"; }
@@ -73,7 +74,7 @@ int CProjectConstants::getDefaultInertiaHalfLifeUnitType() { return 2; }
 unsigned long CProjectConstants::getDefaultInstallUseProfileColor() { return 0x00FF00ul; }
 int CProjectConstants::getDefaultLookAheadDateRangeDays() { return 14; }
 unsigned long CProjectConstants::getDefaultMaintainUseProfileColor() { return 0x00FFFFul; }
-int CProjectConstants::getDefaultMaximumCodeValueLength() { return 20; }
+int CProjectConstants::getDefaultMaximumCodeValueLength() { return ICode::kDefaultMaximumValueLength; }
 int CProjectConstants::getDefaultMaximumReplaceProjectLag() { return 3600; }
 int CProjectConstants::getDefaultMinimumReplaceProjectLag() { return 60; }
 unsigned long CProjectConstants::getDefaultRemoveUseProfileColor() { return 0x03A1FFul; }

@@ -7,7 +7,7 @@
 #include "kelvara/base/CKelvaraArchive.h"
 #include "kelvara/base/Geometry.h"
 #include "kelvara/base/Values.h"
-#include "kelvara/framework/Identifiers.h"
+#include "kelvara/base/Identifiers.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "kelvara/document/CProjectDocument.h"
-#include "kelvara/document/RootHeaders.h"
+#include "kelvara/AllKinds.h"
 #include "kelvara/platform/Exceptions.h"
 
 namespace {

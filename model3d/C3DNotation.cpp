@@ -1,3 +1,3 @@
 #include "kelvara/model3d/C3DNotation.h"
 
-KELVARA_DEFINE_KIND(3DNotation, C3DNotationID, false)
+KELVARA_DEFINE_KIND(3DNotation)

@@ -1,11 +1,8 @@
 #include "kelvara/model3d/CCuttingPlane.h"
 
-CCuttingPlane::CCuttingPlane() : CCuttingPlane(CString(L"New CuttingPlane")) {}
-
 CCuttingPlane::CCuttingPlane(const CString& name) {
+    initialize();
     setName(CProjectString(name));
-    setShowPlane(CProjectBool(true));
-    setShowManipulator(CProjectBool(true));
 }
 
-KELVARA_DEFINE_KIND(CuttingPlane, CCuttingPlaneID, false)
+KELVARA_DEFINE_KIND(CuttingPlane)

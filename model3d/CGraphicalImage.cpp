@@ -1,3 +1,3 @@
 #include "kelvara/model3d/CGraphicalImage.h"
 
-KELVARA_DEFINE_KIND(GraphicalImage, CGraphicalImageID, false)
+KELVARA_DEFINE_KIND(GraphicalImage)

@@ -1,3 +1,3 @@
 #include "kelvara/model3d/CPhysicalLight.h"
 
-KELVARA_DEFINE_KIND(PhysicalLight, CPhysicalLightID, false)
+KELVARA_DEFINE_KIND(PhysicalLight)

@@ -34,35 +34,7 @@ Vector turnedOffItsLine(const Vector& f) {
     return {f.z, f.y, -f.x};                            // about y
 }
 
-struct DefaultCamera {
-    CGraphicalPoint3D position;
-    CGraphicalVector3D forwards;
-    CGraphicalVector3D up;
-};
-
-DefaultCamera makeDefaultCamera() {
-    const C3DWorldSettings world;
-    const CDistanceUnitType unit(3);
-    const auto d30 = static_cast<float>(world.convertWorldDistanceTo3DUnits(30.0, unit));
-    const auto d10 = static_cast<float>(world.convertWorldDistanceTo3DUnits(10.0, unit));
-    DefaultCamera camera;
-    camera.position = CGraphicalPoint3D(0.0f, -d30, d10);
-    camera.forwards = CGraphicalVector3D(camera.position) * -1.0f;
-    camera.forwards.normalize();
-    camera.up = (camera.forwards * CGraphicalVector3D(0.0f, 0.0f, 1.0f)) * camera.forwards;
-    camera.up.normalize();
-    return camera;
-}
-
 }  // namespace
-
-void CViewpointCamera::clear() {
-    static const DefaultCamera camera = makeDefaultCamera();
-    setPosition(camera.position);
-    setForwards(camera.forwards);
-    setUp(camera.up);
-    setProjectionMode(CCameraProjectionMode(1));
-}
 
 bool CViewpointCamera::validateDirection() {
     bool valid = true;

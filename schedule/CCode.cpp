@@ -1,10 +1,6 @@
 #include "kelvara/schedule/CCode.h"
 
-KELVARA_DEFINE_KIND(Code, CCodeID, false)
-
-ICodeValueArrayHandle CCode::getCodeValues() const {
-    return ICodeValueArrayHandle(new CCodeValueArrayHandle(&m_CodeValues));
-}
+KELVARA_DEFINE_KIND(Code)
 
 void CCode::insertCodeValue(int index, const ICodeValue& value) {
     kelvara::detail::insertCodeValue(m_CodeValues, index, value);

@@ -1,9 +1,8 @@
 #include "kelvara/schedule/CCodeValue.h"
 
-KELVARA_DEFINE_KIND(CodeValue, CCodeValueID, false)
+KELVARA_DEFINE_KIND(CodeValue)
 
-CCodeValue::CCodeValue()
-    : m_BarColor(1.0f, 1.0f, 1.0f), m_SubCodeValues(std::make_unique<CCodeValueArray>()) {}
+CCodeValue::CCodeValue() : m_SubCodeValues(std::make_unique<CCodeValueArray>()) { initialize(); }
 
 CCodeValue::CCodeValue(const CCodeValue& other) : ICodeValue(), m_SubCodeValues(std::make_unique<CCodeValueArray>()) {
     copyFrom(other);

@@ -1,3 +1,3 @@
 #include "kelvara/schedule/CCost.h"
 
-KELVARA_DEFINE_KIND(Cost, CCostID, false)
+KELVARA_DEFINE_KIND(Cost)

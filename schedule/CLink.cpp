@@ -1,3 +1,3 @@
 #include "kelvara/schedule/CLink.h"
 
-KELVARA_DEFINE_KIND(Link, CLinkID, false)
+KELVARA_DEFINE_KIND(Link)

@@ -1,3 +1,3 @@
 #include "kelvara/schedule/CPosition.h"
 
-KELVARA_DEFINE_KIND(Position, CPositionID, false)
+KELVARA_DEFINE_KIND(Position)

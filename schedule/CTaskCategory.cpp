@@ -1,3 +1,3 @@
 #include "kelvara/schedule/CTaskCategory.h"
 
-KELVARA_DEFINE_KIND(TaskCategory, CTaskCategoryID, false)
+KELVARA_DEFINE_KIND(TaskCategory)

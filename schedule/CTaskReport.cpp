@@ -1,5 +1,4 @@
 #include "kelvara/schedule/CTaskReport.h"
 
-KELVARA_DEFINE_KIND(TaskReport, CTaskReportID, false)
+KELVARA_DEFINE_KIND(TaskReport)
 
-ICostArrayHandle CTaskReport::getCosts() const { return ICostArrayHandle(new CCostArrayHandle(&m_Costs)); }

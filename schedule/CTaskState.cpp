@@ -1,6 +1,6 @@
 #include "kelvara/schedule/CTaskState.h"
 
-KELVARA_DEFINE_KIND(TaskState, CTaskStateID, false)
+KELVARA_DEFINE_KIND(TaskState)
 
 // The field list leaves the identifier (a KEY field) out of the interface's equality.
 bool operator==(const CTaskState& a, const CTaskState& b) {

@@ -2,6 +2,6 @@
 
 #include <new>
 
-KELVARA_DEFINE_KIND(UserField, CUserFieldID, false)
+KELVARA_DEFINE_KIND(UserField)
 
 IUserField* createTemporaryUserField() { return new (std::nothrow) CUserField(); }

@@ -2,6 +2,6 @@
 
 #include "kelvara/schedule/CUserField.h"
 
-KELVARA_DEFINE_KIND(UserFieldValue, CUserFieldID, true)
+KELVARA_DEFINE_KIND(UserFieldValue)
 
 IUserField* CUserFieldValue::createUserField() const { return new CUserField(); }

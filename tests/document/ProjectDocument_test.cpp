@@ -6,7 +6,7 @@
 
 #include "kelvara/base/CKelvaraArchive.h"
 #include "kelvara/document/CProjectDocument.h"
-#include "kelvara/document/RootHeaders.h"
+#include "kelvara/AllKinds.h"
 #include "kelvara/platform/Exceptions.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <type_traits>
 
 #include "ArchiveTesting.h"
-#include "kelvara/framework/Identifiers.h"
+#include "kelvara/base/Identifiers.h"
 
 namespace {
 

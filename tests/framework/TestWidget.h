@@ -12,17 +12,16 @@
 
 KELVARA_DECLARE_ID(CWidgetID, CWidget)
 KELVARA_FORWARD(Widget)
+KELVARA_INTERFACE_ARRAY(Widget, CWidgetID, true)
 
-#define KELVARA_WIDGET_FIELDS(F) \
-    F(IDENTITY, CWidgetID, ID)   \
-    F(VALUE, CProjectInt, Weight)
+#define KELVARA_FIELDS_Widget(F)         \
+    F(IDENTITY, CWidgetID, ID, {}, 1)    \
+    F(VALUE, CProjectInt, Weight, {}, 1)
 
 class IWidget : public CRecord<IWidget> {
     KELVARA_INTERFACE(Widget)
-    KELVARA_RECORD(IWidget, "Widget", KELVARA_WIDGET_FIELDS)
+    KELVARA_RECORD(IWidget, "Widget", KELVARA_FIELDS_Widget)
 };
-
-KELVARA_INTERFACE_ARRAY(Widget, CWidgetID, true)
 
 namespace kelvara::ftest {
 struct LiveCount {
@@ -36,10 +35,9 @@ struct LiveCount {
 
 class CWidget : public IWidget {
     KELVARA_OBJECT(Widget)
-    KELVARA_RECORD_MEMBERS(KELVARA_WIDGET_FIELDS)
+    KELVARA_RECORD_MEMBERS(KELVARA_FIELDS_Widget)
 
 public:
-    CWidget() = default;
     ~CWidget() override = default;
     static int live() { return kelvara::ftest::LiveCount::live; }
 
@@ -47,7 +45,7 @@ private:
     kelvara::ftest::LiveCount m_count;
 };
 
-KELVARA_ROOT_FAMILY(Widget, CWidgetID, true)
+KELVARA_ROOT_FAMILY_AS(Widget, CWidgetID, true)
 
 namespace kelvara::ftest {
 

@@ -21,11 +21,12 @@ struct ChangeOneField {
     mutable const char* changed = nullptr;
     mutable bool compared = true;
 
-    template <class G, class W>
-    void value(const char* name, G get, W writable, unsigned flags = kPlainField) const {
+    template <class G, class W, class D>
+    void value(const FieldInfo& info, G get, W writable, D) const {
         if (index++ != target) return;
+        const char* name = info.name;
         changed = name;
-        compared = !(flags & kNotCompared);
+        compared = !(info.flags & kNotCompared);
         decltype(auto) v = deref((object.*writable)());
         using V = std::remove_cvref_t<decltype(v)>;
         // A text read as IProjectString is copied and compared as the CProjectString it is stored
@@ -49,18 +50,18 @@ struct ChangeOneField {
         ADD_FAILURE() << "could not change field " << name;
     }
     template <class G>
-    void children(const char* name, G get) const {
+    void children(const FieldInfo& info, G get) const {
         if (index++ != target) return;
-        changed = name;
+        changed = info.name;
         const auto list = (object.*get)();
         const int before = list.GetSize();
         for (int attempt = 0; attempt < 50 && list.GetSize() == before; ++attempt)
-            FillFields<I>{object, rng, 1}.children(name, get);
+            FillFields<I>{object, rng, 1}.children(info, get);
     }
     template <class G, class A, class R>
-    void optional(const char* name, G get, A allocate, R clear) const {
+    void optional(const FieldInfo& info, G get, A allocate, R clear) const {
         if (index++ != target) return;
-        changed = name;
+        changed = info.name;
         if ((object.*get)().isNull()) {
             auto&& child = *(object.*allocate)();
             using V = std::remove_cvref_t<decltype(child)>;

@@ -1,7 +1,7 @@
 // Random content for the scene records' fields that the generic rules of Randomize.h miss.
 #pragma once
 
-#include "kelvara/framework/Identifiers.h"
+#include "kelvara/base/Identifiers.h"
 #include "property/RandomGeometry.h"
 #include "property/Randomize.h"
 

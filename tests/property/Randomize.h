@@ -14,6 +14,7 @@
 #include "kelvara/base/Values.h"
 #include "kelvara/framework/ArrayHandles.h"
 #include "kelvara/framework/Family.h"
+#include "kelvara/framework/UniqueObjectPointerArray.h"
 
 namespace kelvara::test {
 
@@ -125,8 +126,8 @@ struct FillFields {
     Rng& rng;
     int depth;
 
-    template <class G, class W>
-    void value(const char*, G, W writable, unsigned = kPlainField) const {
+    template <class G, class W, class D>
+    void value(const FieldInfo&, G, W writable, D) const {
         decltype(auto) v = deref((object.*writable)());
         using V = std::remove_cvref_t<decltype(v)>;
         if constexpr (requires { V::forEachField(std::declval<FillFields<V>>()); }) {
@@ -136,9 +137,9 @@ struct FillFields {
         }
     }
     template <class G>
-    void children(const char*, G get) const;
+    void children(const FieldInfo&, G get) const;
     template <class G, class A, class R>
-    void optional(const char*, G get, A allocate, R clear) const {
+    void optional(const FieldInfo&, G get, A allocate, R clear) const {
         (void)get;
         if (depth > 2 || chance(rng, 30)) {
             (object.*clear)();
@@ -171,7 +172,7 @@ void fillRandom(C& object, Rng& rng, int depth = 0) {
 
 template <class I>
 template <class G>
-void FillFields<I>::children(const char*, G get) const {
+void FillFields<I>::children(const FieldInfo&, G get) const {
     const auto list = (object.*get)();
     using H = std::remove_cvref_t<decltype(list)>;
     using Parts = HandleParts<typename H::Base>;

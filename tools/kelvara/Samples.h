@@ -2,7 +2,7 @@
 #pragma once
 
 #include "kelvara/document/CProjectDocument.h"
-#include "kelvara/document/RootHeaders.h"
+#include "kelvara/AllKinds.h"
 #include "kelvara/schedule/CLink.h"
 
 // Fills every root of the document; scale multiplies the element counts.

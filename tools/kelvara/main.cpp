@@ -69,9 +69,9 @@ int demo(const std::string& path, int scale) {
 
     CProjectDocument project;
     buildSampleProject(project, scale);
-#define KELVARA_DEMO_ROW(Thing) \
-    rows.push_back(measure(#Thing, project.get##Thing##Root(), project.get##Thing##Root().getArray().GetSize()));
-    KELVARA_DOCUMENT_ROOTS(KELVARA_DEMO_ROW)
+#define KELVARA_DEMO_ROW(Thing, Identifier, Iteration, Role, Folder) \
+    KELVARA_IF_ROOT_##Role(rows.push_back(measure(#Thing, project.get##Thing##Root(), project.get##Thing##Root().getArray().GetSize()));)
+    KELVARA_KINDS(KELVARA_DEMO_ROW)
 #undef KELVARA_DEMO_ROW
 
     auto start = Clock::now();

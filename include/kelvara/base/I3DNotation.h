@@ -4,38 +4,33 @@
 
 #include "kelvara/base/Geometry.h"
 #include "kelvara/base/SceneEnumerations.h"
-#include "kelvara/framework/Family.h"
+#include "kelvara/base/Kinds.h"
+#include "kelvara/base/Record.h"
 
-KELVARA_FORWARD(3DNotation)
 
-#define KELVARA_3DNOTATION_FIELDS(F)                        \
-    F(IDENTITY, C3DNotationID, ID)                          \
-    F(VALUE, CProjectString, Name)                          \
-    F(VALUE, CProjectString, Text)                          \
-    F(VALUE, C3DNotationType, Type)                         \
-    F(VALUE, CGraphicalPoint3D, TargetPoint)                \
-    F(VALUE, CGraphicalPoint2D, ScreenPoint)                \
-    F(VALUE, CProjectBool, MinDistanceControl)              \
-    F(VALUE, CProjectDouble, MinDistanceValue)              \
-    F(VALUE, CDistanceUnitWithProjectUnit, MinDistanceUnit) \
-    F(VALUE, CProjectBool, MaxDistanceControl)              \
-    F(VALUE, CProjectDouble, MaxDistanceValue)              \
-    F(VALUE, CDistanceUnitWithProjectUnit, MaxDistanceUnit) \
-    F(VALUE, CProjectBool, BackgroundDrawing)               \
-    F(VALUE, CProjectBool, ThickBorderDrawing)              \
-    F(VALUE, CProjectColorRGB, BackgroundColor)             \
-    F(VALUE, CProjectColorRGB, BorderColor)                 \
-    F(VALUE, CProjectColorRGB, TextColor)
+#define KELVARA_FIELDS_3DNotation(F) \
+    F(IDENTITY, C3DNotationID, ID, {}, 1)                                                         \
+    F(VALUE, CProjectString, Name, {}, 1)                                                         \
+    F(VALUE, CProjectString, Text, {}, 1)                                                         \
+    F(VALUE, C3DNotationType, Type, C3DNotationType::Label, 1)                                    \
+    F(VALUE, CGraphicalPoint3D, TargetPoint, {}, 1)                                               \
+    F(VALUE, CGraphicalPoint2D, ScreenPoint, {}, 1)                                               \
+    F(VALUE, CProjectBool, MinDistanceControl, false, 1)                                          \
+    F(VALUE, CProjectDouble, MinDistanceValue, 0.0, 1)                                            \
+    F(VALUE, CDistanceUnitWithProjectUnit, MinDistanceUnit, CDistanceUnitWithProjectUnit::ProjectUnit, 1) \
+    F(VALUE, CProjectBool, MaxDistanceControl, false, 1)                                          \
+    F(VALUE, CProjectDouble, MaxDistanceValue, 100.0, 1)                                          \
+    F(VALUE, CDistanceUnitWithProjectUnit, MaxDistanceUnit, CDistanceUnitWithProjectUnit::ProjectUnit, 1) \
+    F(VALUE, CProjectBool, BackgroundDrawing, true, 1)                                            \
+    F(VALUE, CProjectBool, ThickBorderDrawing, false, 1)                                          \
+    F(VALUE, CProjectColorRGB, BackgroundColor, (CProjectColorRGB(1.0f, 1.0f, 1.0f)), 1)          \
+    F(VALUE, CProjectColorRGB, BorderColor, (CProjectColorRGB(0.0f, 0.0f, 0.0f)), 1)              \
+    F(VALUE, CProjectColorRGB, TextColor, (CProjectColorRGB(0.0f, 0.0f, 0.0f)), 1)
 
 class I3DNotation : public CRecord<I3DNotation> {
     KELVARA_INTERFACE(3DNotation)
-    KELVARA_RECORD(I3DNotation, "3DNotation", KELVARA_3DNOTATION_FIELDS)
+    KELVARA_RECORD(I3DNotation, "3DNotation", KELVARA_FIELDS_3DNotation)
 
 public:
-    // Defaults: no identifier, name or text; a label at the origin; no distance limits (0 and
-    // 100 in the project's unit when switched on); black text on a white background with a thin
-    // black border.
-    void initialize();
 };
 
-KELVARA_INTERFACE_ARRAY(3DNotation, C3DNotationID, false)

@@ -4,7 +4,8 @@
 
 #include <cstdint>
 
-#include "kelvara/framework/Family.h"
+#include "kelvara/base/Kinds.h"
+#include "kelvara/base/Record.h"
 
 // The pixel width and the adopted bytes. Copies copy the bytes into a buffer of their own;
 // equality compares the width and the bytes (not the pointers). Archive form: the width (32-bit
@@ -35,30 +36,22 @@ private:
     unsigned char* m_bytes = nullptr;
 };
 
-KELVARA_FORWARD(BinImage)
 
-#define KELVARA_BINIMAGE_STORED_FIELDS(F) \
-    F(IDENTITY, CBinImageID, ID)          \
-    F(VALUE, CProjectString, Path)
 
-#define KELVARA_BINIMAGE_FIELDS(F)     \
-    KELVARA_BINIMAGE_STORED_FIELDS(F) \
-    F(EMBEDDED, CBinImageContent, Content)
+#define KELVARA_FIELDS_BinImage(F) \
+    F(IDENTITY, CBinImageID, ID, CBinImageID::generated(), 1) \
+    F(VALUE, CProjectString, Path, {}, 1)                     \
+    F(READONLY, CBinImageContent, Content, {}, 1)
 
 class IBinImage : public CRecord<IBinImage> {
     KELVARA_INTERFACE(BinImage)
-    KELVARA_RECORD(IBinImage, "BinImage", KELVARA_BINIMAGE_FIELDS)
+    KELVARA_RECORD(IBinImage, "BinImage", KELVARA_FIELDS_BinImage)
 
 public:
-    virtual const CBinImageContent& getContent() const = 0;
     unsigned int getWidth() const { return getContent().getWidth(); }
     void setWidth(unsigned int width) { getWritableContent().setWidth(width); }
     void setBytes(std::uint64_t count, unsigned char* bytes) { getWritableContent().setBytes(count, bytes); }
     void getBytes(std::uint64_t* count, unsigned char** bytes) const { getContent().getBytes(count, bytes); }
     void freeBytes() { getWritableContent().freeBytes(); }
-
-private:
-    virtual CBinImageContent& getWritableContent() = 0;
 };
 
-KELVARA_INTERFACE_ARRAY(BinImage, CBinImageID, false)

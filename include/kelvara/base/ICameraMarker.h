@@ -2,13 +2,13 @@
 #pragma once
 
 #include "kelvara/base/CKelvaraEnumeration.h"
-#include "kelvara/framework/Family.h"
+#include "kelvara/base/Kinds.h"
+#include "kelvara/base/Record.h"
 
-KELVARA_FORWARD(CameraMarker)
 
-#define KELVARA_CAMERAMARKER_FIELDS(F)           \
-    F(VALUE, ICameraMarker::CMarkerType, Type)   \
-    F(VALUE, CIDBase, ObjectID)
+#define KELVARA_FIELDS_CameraMarker(F) \
+    F(VALUE, ICameraMarker::CMarkerType, Type, ICameraMarker::CMarkerType::None, 1) \
+    F(VALUE, CIDBase, ObjectID, {}, 1)
 
 class ICameraMarker : public CRecord<ICameraMarker> {
 public:
@@ -21,7 +21,6 @@ public:
                         (Issue, 5, "Issue"))
 
     KELVARA_INTERFACE(CameraMarker)
-    KELVARA_RECORD(ICameraMarker, "CameraMarker", KELVARA_CAMERAMARKER_FIELDS)
+    KELVARA_RECORD(ICameraMarker, "CameraMarker", KELVARA_FIELDS_CameraMarker)
 };
 
-KELVARA_INTERFACE_FAMILY(CameraMarker)

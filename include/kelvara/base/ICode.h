@@ -5,32 +5,28 @@
 #include "kelvara/base/ICodeValue.h"
 #include "kelvara/base/ScheduleEnumerations.h"
 
-KELVARA_FORWARD(Code)
 
-#define KELVARA_CODE_FIELDS(F)                  \
-    F(IDENTITY, CCodeID, ID)                    \
-    F(VALUE, CProjectString, Name)              \
-    F(VALUE, CCodeType, Type)                   \
-    F(VALUE, CCodeCategory, Category)           \
-    F(VALUE, CProjectInt, MaxValueLength)       \
-    F(CHILDREN, CCodeValueArray, CodeValues)
+#define KELVARA_FIELDS_Code(F) \
+    F(IDENTITY, CCodeID, ID, CCodeID::generated(), 1)                               \
+    F(VALUE, CProjectString, Name, {}, 1)                                           \
+    F(VALUE, CCodeType, Type, CCodeType::Task, 1)                                   \
+    F(VALUE, CCodeCategory, Category, CCodeCategory::UserDefined, 1)                \
+    F(VALUE, CProjectInt, MaxValueLength, ICode::kDefaultMaximumValueLength, 1)     \
+    F(CHILDREN, CodeValue, CodeValues, {}, 1)
 
 class ICode : public CRecord<ICode> {
     KELVARA_INTERFACE(Code)
-    KELVARA_RECORD(ICode, "Code", KELVARA_CODE_FIELDS)
+    KELVARA_RECORD(ICode, "Code", KELVARA_FIELDS_Code)
 
 public:
-    // The top-level values, each the root of its own subtree.
-    virtual ICodeValueArrayHandle getCodeValues() const = 0;
+    // The longest a value of a new code may be (the project constants' default).
+    static constexpr int kDefaultMaximumValueLength = 20;
+
     // As the sub-value operations of ICodeValue, on the top-level values.
     virtual void insertCodeValue(int index, const ICodeValue& value) = 0;
     virtual bool removeCodeValue(int index) = 0;
     virtual bool attachCodeValue(ICodeValueWritableHandle handle, int index) = 0;
-    virtual ICodeValueWritableHandle detachCodeValue(const CCodeValueID& id) = 0;
+    [[nodiscard]] virtual ICodeValueWritableHandle detachCodeValue(const CCodeValueID& id) = 0;
 
-    // Defaults: a fresh identifier, no name, a user-defined task code whose values may be as long
-    // as the project's default maximum, and no values.
-    void initialize();
 };
 
-KELVARA_INTERFACE_ARRAY(Code, CCodeID, false)

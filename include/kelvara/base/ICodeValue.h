@@ -2,24 +2,22 @@
 // under it. A value owns its sub-values; attach and detach move whole subtrees without copying.
 #pragma once
 
-#include "kelvara/framework/Family.h"
+#include "kelvara/base/Kinds.h"
+#include "kelvara/base/Record.h"
 
-KELVARA_FORWARD(CodeValue)
 
-#define KELVARA_CODE_VALUE_FIELDS(F)            \
-    F(IDENTITY, CCodeValueID, ID)               \
-    F(VALUE, CProjectColorRGB, BarColor)        \
-    F(VALUE, CProjectString, Name)              \
-    F(VALUE, CProjectString, Description)       \
-    F(CHILDREN, CCodeValueArray, SubCodeValues)
+#define KELVARA_FIELDS_CodeValue(F) \
+    F(IDENTITY, CCodeValueID, ID, {}, 1)                                            \
+    F(VALUE, CProjectColorRGB, BarColor, (CProjectColorRGB(1.0f, 1.0f, 1.0f)), 1)   \
+    F(VALUE, CProjectString, Name, {}, 1)                                           \
+    F(VALUE, CProjectString, Description, {}, 1)                                    \
+    F(CHILDREN, CodeValue, SubCodeValues, {}, 1)
 
 class ICodeValue : public CRecord<ICodeValue> {
     KELVARA_INTERFACE(CodeValue)
-    KELVARA_RECORD(ICodeValue, "CodeValue", KELVARA_CODE_VALUE_FIELDS)
+    KELVARA_RECORD(ICodeValue, "CodeValue", KELVARA_FIELDS_CodeValue)
 
 public:
-    // The sub-values (every value has a sub-value list, empty at first).
-    virtual ICodeValueArrayHandle getSubCodeValues() const = 0;
     // Inserts a copy at index (a negative index appends); nothing when the identifier is present
     // among the sub-values or index is above their count.
     virtual void insertSubCodeValue(int index, const ICodeValue& value) = 0;
@@ -30,7 +28,6 @@ public:
     // refused object stays the caller's.
     virtual bool attachSubCodeValue(ICodeValueWritableHandle handle, int index) = 0;
     // Takes the sub-value out without destroying it; the caller owns it. Empty when absent.
-    virtual ICodeValueWritableHandle detachSubCodeValue(const CCodeValueID& id) = 0;
+    [[nodiscard]] virtual ICodeValueWritableHandle detachSubCodeValue(const CCodeValueID& id) = 0;
 };
 
-KELVARA_INTERFACE_ARRAY(CodeValue, CCodeValueID, false)

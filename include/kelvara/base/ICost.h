@@ -3,23 +3,20 @@
 #pragma once
 
 #include "kelvara/base/ScheduleEnumerations.h"
-#include "kelvara/framework/Family.h"
+#include "kelvara/base/Kinds.h"
+#include "kelvara/base/Record.h"
 
-KELVARA_FORWARD(Cost)
 
-#define KELVARA_COST_FIELDS(F)                  \
-    F(IDENTITY, CCostID, ID)                    \
-    F(VALUE, CProjectString, Description)       \
-    F(VALUE, CProjectDouble, Amount)            \
-    F(VALUE, CCostType, Type)
+#define KELVARA_FIELDS_Cost(F) \
+    F(IDENTITY, CCostID, ID, CCostID::generated(), 1)   \
+    F(VALUE, CProjectString, Description, {}, 1)        \
+    F(VALUE, CProjectDouble, Amount, 0.0, 1)            \
+    F(VALUE, CCostType, Type, CCostType::Other, 1)
 
 class ICost : public CRecord<ICost> {
     KELVARA_INTERFACE(Cost)
-    KELVARA_RECORD(ICost, "Cost", KELVARA_COST_FIELDS)
+    KELVARA_RECORD(ICost, "Cost", KELVARA_FIELDS_Cost)
 
 public:
-    // Defaults: a fresh identifier, no description, an amount of 0 of type Other.
-    void initialize();
 };
 
-KELVARA_INTERFACE_ARRAY(Cost, CCostID, false)

@@ -4,25 +4,16 @@
 
 #include "kelvara/base/IGraphicalTransform.h"
 
-KELVARA_FORWARD(CuttingPlane)
 
-#define KELVARA_CUTTINGPLANE_FIELDS(F)              \
-    F(IDENTITY, CCuttingPlaneID, ID)                \
-    F(VALUE, CProjectString, Name)                  \
-    F(EMBEDDED, CGraphicalTransform, Transform)     \
-    F(VALUE, CProjectBool, ShowPlane)               \
-    F(VALUE, CProjectBool, ShowManipulator)
+#define KELVARA_FIELDS_CuttingPlane(F) \
+    F(IDENTITY, CCuttingPlaneID, ID, {}, 1)                              \
+    F(VALUE, CProjectString, Name, CProjectString(L"New CuttingPlane"), 1) \
+    F(EMBEDDED, GraphicalTransform, Transform, {}, 1)                    \
+    F(VALUE, CProjectBool, ShowPlane, true, 1)                             \
+    F(VALUE, CProjectBool, ShowManipulator, true, 1)
 
 class ICuttingPlane : public CRecord<ICuttingPlane> {
     KELVARA_INTERFACE(CuttingPlane)
-    KELVARA_RECORD(ICuttingPlane, "CuttingPlane", KELVARA_CUTTINGPLANE_FIELDS)
-
-public:
-    virtual IGraphicalTransformHandle getTransform() const = 0;
-    void setTransform(const IGraphicalTransform& transform) { (*getWritableTransform()).copyFrom(transform); }
-
-private:
-    virtual IGraphicalTransformWritableHandle getWritableTransform() = 0;
+    KELVARA_RECORD(ICuttingPlane, "CuttingPlane", KELVARA_FIELDS_CuttingPlane)
 };
 
-KELVARA_INTERFACE_ARRAY(CuttingPlane, CCuttingPlaneID, false)

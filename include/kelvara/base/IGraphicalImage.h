@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "kelvara/base/Model3DEnumerations.h"
-#include "kelvara/framework/Family.h"
+#include "kelvara/base/Kinds.h"
+#include "kelvara/base/Record.h"
 
 // The bytes of an image. Equality compares the bytes; the archive form is the count (int), then
 // the bytes.
@@ -25,30 +26,23 @@ private:
     std::vector<unsigned char> m_bytes;
 };
 
-KELVARA_FORWARD(GraphicalImage)
 
-#define KELVARA_GRAPHICALIMAGE_STORED_FIELDS(F) \
-    F(IDENTITY, CGraphicalImageID, ID)          \
-    F(VALUE, CProjectString, Name)              \
-    F(VALUE, CProjectString, NameOnImport)
 
-#define KELVARA_GRAPHICALIMAGE_FIELDS(F)            \
-    KELVARA_GRAPHICALIMAGE_STORED_FIELDS(F)         \
-    F(VALUE, CEntity3DID, ImportedEntityID)         \
-    F(EMBEDDED, CGraphicalImageFormat, Format)      \
-    F(EMBEDDED, CProjectInt, Width)                 \
-    F(EMBEDDED, CProjectInt, Height)                \
-    F(EMBEDDED, CGraphicalImageData, ImageData)
+#define KELVARA_FIELDS_GraphicalImage(F) \
+    F(IDENTITY, CGraphicalImageID, ID, {}, 1)                          \
+    F(VALUE, CProjectString, Name, {}, 1)                              \
+    F(VALUE, CProjectString, NameOnImport, {}, 1)                      \
+    F(VALUE, CEntity3DID, ImportedEntityID, {}, 1)                     \
+    F(READONLY, CGraphicalImageFormat, Format, CGraphicalImageFormat::Unknown, 1) \
+    F(READONLY, CProjectInt, Width, {}, 1)                             \
+    F(READONLY, CProjectInt, Height, {}, 1)                            \
+    F(READONLY, CGraphicalImageData, ImageData, {}, 1)
 
 class IGraphicalImage : public CRecord<IGraphicalImage> {
     KELVARA_INTERFACE(GraphicalImage)
-    KELVARA_RECORD(IGraphicalImage, "GraphicalImage", KELVARA_GRAPHICALIMAGE_FIELDS)
+    KELVARA_RECORD(IGraphicalImage, "GraphicalImage", KELVARA_FIELDS_GraphicalImage)
 
 public:
-    virtual const CGraphicalImageFormat& getFormat() const = 0;
-    virtual const CProjectInt& getWidth() const = 0;
-    virtual const CProjectInt& getHeight() const = 0;
-    virtual const CGraphicalImageData& getImageData() const = 0;
     int getSize() const { return getImageData().getSize(); }
     const unsigned char* getData() const { return getImageData().getData(); }
 
@@ -56,14 +50,6 @@ public:
     void setImage(const CGraphicalImageFormat& format, int width, int height, const unsigned char* bytes, int size);
 
 private:
-    virtual void setFormat(const CGraphicalImageFormat& format) = 0;
-    virtual void setWidth(const CProjectInt& width) = 0;
-    virtual void setHeight(const CProjectInt& height) = 0;
     virtual void setData(const unsigned char* bytes, int n) = 0;
-    virtual CGraphicalImageFormat& getWritableFormat() = 0;
-    virtual CProjectInt& getWritableWidth() = 0;
-    virtual CProjectInt& getWritableHeight() = 0;
-    virtual CGraphicalImageData& getWritableImageData() = 0;
 };
 
-KELVARA_INTERFACE_ARRAY(GraphicalImage, CGraphicalImageID, false)

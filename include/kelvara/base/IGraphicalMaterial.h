@@ -10,7 +10,8 @@
 
 #include "kelvara/base/IGraphicalTransform.h"
 #include "kelvara/base/Values.h"
-#include "kelvara/framework/Family.h"
+#include "kelvara/base/Kinds.h"
+#include "kelvara/base/Record.h"
 
 // The bytes of the colour-definition text. Their count is kept beside them and a terminating zero
 // follows them, so no reader or edit ever measures past the end; a buffer may hold zero bytes.
@@ -44,15 +45,14 @@ private:
     int m_length = 0;
 };
 
-KELVARA_FORWARD(GraphicalMaterial)
 
-#define KELVARA_GRAPHICALMATERIAL_FIELDS(F)        \
-    F(EMBEDDED, CGraphicalMaterialBuffer, Buffer) \
-    F(EMBEDDED, CTextureDefinitionIDArray, TextureDefinitionIDArray)
+#define KELVARA_FIELDS_GraphicalMaterial(F)                          \
+    F(MANUAL, CGraphicalMaterialBuffer, Buffer, {}, 1)               \
+    F(MANUAL, CTextureDefinitionIDArray, TextureDefinitionIDArray, {}, 1)
 
 class IGraphicalMaterial : public CRecord<IGraphicalMaterial> {
     KELVARA_INTERFACE(GraphicalMaterial)
-    KELVARA_RECORD(IGraphicalMaterial, "GraphicalMaterial", KELVARA_GRAPHICALMATERIAL_FIELDS)
+    KELVARA_RECORD(IGraphicalMaterial, "GraphicalMaterial", KELVARA_FIELDS_GraphicalMaterial)
 
 public:
     // The channels of the colour-definition text.
@@ -86,15 +86,19 @@ public:
     bool hasValue(EnumMaterialType type) const;
     bool removeValue(EnumMaterialType type);
 
-    // By hand rather than from the field list, so that a material without texture identifiers
-    // stays without an identifier array after a copy or a load.
-    void copyFrom(const IGraphicalMaterial& other);
-    // Record "GraphicalMaterial": the buffer, then the texture identifiers ("CIDPointerArray").
-    void Serialize(CKelvaraArchive& ar);
+    // The record is written by hand rather than from the field list, so that a material without
+    // texture identifiers stays without an identifier array after a copy, a load or a reset. Record
+    // "GraphicalMaterial": the buffer, then the texture identifiers ("CIDPointerArray"); absent
+    // and empty identifier lists compare equal.
+    static constexpr bool kRecordByHand = true;
+    void copyRecord(const IGraphicalMaterial& other);
+    bool equalRecord(const IGraphicalMaterial& other) const;
+    void serializeRecord(CKelvaraArchive& ar);
+    void initializeRecord();
+    // Nothing here has an identity (texture identifiers are references); no array is created.
+    void generateRecordIDs() {}
     // A total order consistent with ==: the text bytes, then the identifiers in order.
     bool operator<(const IGraphicalMaterial& other) const;
-    // Nothing here has an identity (texture identifiers are references); no array is created.
-    void generateIDs() {}
 
 protected:
     virtual char* replaceFragmentInBuffer(int start, int oldLength, int newLength) = 0;
@@ -106,7 +110,6 @@ private:
     virtual CTextureDefinitionIDArray& getWritableTextureDefinitionIDArray() = 0;
 };
 
-KELVARA_INTERFACE_FAMILY(GraphicalMaterial)
 
 class IGraphicalMaterialArray : public kelvara::detail::IOwnedPointerArray<IGraphicalMaterial> {
 public:

@@ -5,7 +5,8 @@
 #pragma once
 
 #include "kelvara/base/Geometry.h"
-#include "kelvara/framework/Family.h"
+#include "kelvara/base/Kinds.h"
+#include "kelvara/base/Record.h"
 
 // The 16 entries row by row (entry (r, c) at 4r + c) as one value. Default: the identity.
 // Equality is exact (NaN equal to NaN); the archive form is the 16 floats in order.
@@ -18,13 +19,11 @@ public:
     bool isIdentity() const noexcept;
 };
 
-KELVARA_FORWARD(GraphicalTransform)
 
-#define KELVARA_GRAPHICALTRANSFORM_FIELDS(F) F(EMBEDDED, CGraphicalTransformMatrix, Elements)
-
+#define KELVARA_FIELDS_GraphicalTransform(F) F(MANUAL, CGraphicalTransformMatrix, Elements, {}, 1)
 class IGraphicalTransform : public CRecord<IGraphicalTransform> {
     KELVARA_INTERFACE(GraphicalTransform)
-    KELVARA_RECORD(IGraphicalTransform, "GraphicalTransform", KELVARA_GRAPHICALTRANSFORM_FIELDS)
+    KELVARA_RECORD(IGraphicalTransform, "GraphicalTransform", KELVARA_FIELDS_GraphicalTransform)
 
 public:
     virtual const float* getMatrix() const = 0;          // the 16 entries
@@ -43,7 +42,6 @@ private:
     virtual CGraphicalTransformMatrix& getWritableElements() = 0;
 };
 
-KELVARA_INTERFACE_FAMILY(GraphicalTransform)
 
 // p × m as a row vector; the fourth column is ignored (no perspective division).
 CGraphicalPoint3D operator*(const CGraphicalPoint3D& p, const IGraphicalTransform& m);

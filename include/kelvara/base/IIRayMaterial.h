@@ -7,8 +7,9 @@
 #include <map>
 #include <optional>
 
+#include "kelvara/base/Kinds.h"
+#include "kelvara/base/Record.h"
 #include "kelvara/base/Values.h"
-#include "kelvara/framework/Family.h"
 
 // Attribute names (unique) to texts in name order, with one read cursor (mutable: one walk at a
 // time per map). The cursor remembers the last name handed out, so changing the map during a walk
@@ -41,6 +42,7 @@ private:
 };
 
 KELVARA_FORWARD(IRayMaterialDefinition)
+KELVARA_INTERFACE_FAMILY(IRayMaterialDefinition)
 
 class IIRayMaterialDefinition {
     KELVARA_INTERFACE(IRayMaterialDefinition)
@@ -68,8 +70,10 @@ public:
 
     template <class V>
     static void forEachField(V&& v) {
-        v.value("Name", &Self::getName, &Self::getWritableName);
-        v.value("Attributes", &Self::getAttributes, &Self::getWritableAttributes);
+        v.value(kelvara::FieldInfo{"Name", "MANUAL", "CProjectString", "{}", 1, 0}, &Self::getName,
+                &Self::getWritableName, kelvara::OwnDefaults{});
+        v.value(kelvara::FieldInfo{"Attributes", "MANUAL", "CIRayAttributeMap", "{}", 1, 0}, &Self::getAttributes,
+                &Self::getWritableAttributes, kelvara::OwnDefaults{});
     }
 
 private:
@@ -77,9 +81,9 @@ private:
     virtual CIRayAttributeMap& getWritableAttributes() = 0;
 };
 
-KELVARA_INTERFACE_FAMILY(IRayMaterialDefinition)
 
 KELVARA_FORWARD(IRayMaterialInstance)
+KELVARA_INTERFACE_FAMILY(IRayMaterialInstance)
 
 class IIRayMaterialInstance {
     KELVARA_INTERFACE(IRayMaterialInstance)
@@ -106,8 +110,10 @@ public:
 
     template <class V>
     static void forEachField(V&& v) {
-        v.value("MaterialDefinition", &Self::getMaterialDefinition, &Self::getWritableMaterialDefinition);
-        v.value("Values", &Self::getValues, &Self::getWritableValues);
+        v.value(kelvara::FieldInfo{"MaterialDefinition", "MANUAL", "IRayMaterialDefinition", "{}", 1, 0},
+                &Self::getMaterialDefinition, &Self::getWritableMaterialDefinition, kelvara::OwnDefaults{});
+        v.value(kelvara::FieldInfo{"Values", "MANUAL", "CIRayAttributeMap", "{}", 1, 0}, &Self::getValues,
+                &Self::getWritableValues, kelvara::OwnDefaults{});
     }
 
 private:
@@ -115,4 +121,3 @@ private:
     virtual CIRayAttributeMap& getWritableValues() = 0;
 };
 
-KELVARA_INTERFACE_FAMILY(IRayMaterialInstance)

@@ -2,41 +2,27 @@
 #pragma once
 
 #include "kelvara/base/Record.h"
-#include "kelvara/framework/Family.h"
+#include "kelvara/base/Kinds.h"
+#include "kelvara/base/Record.h"
 
-KELVARA_FORWARD(IraySettings)
 
-#define KELVARA_IRAYSETTINGS_FIELDS(F)                       \
-    F(PLAIN, CProjectInt, RenderMode)                        \
-    F(PLAIN, CProjectInt, MaxIterations)                     \
-    F(PLAIN, CProjectInt, MaxSeconds)                        \
-    F(PLAIN, CProjectInt, TimeOfDay)                         \
-    F(PLAIN, CProjectDouble, SunAltitude)                    \
-    F(PLAIN, CProjectDouble, SunBrightness)                  \
-    F(PLAIN, CProjectDouble, CameraShutter)                  \
-    F(PLAIN, CProjectBool, ExportFocusTime)                  \
-    F(PLAIN, CProjectBool, Instancing)                       \
-    F(PLAIN, CProjectBool, SchedulerModeBatch)               \
-    F(PLAIN, CProjectBool, MouseLook)                        \
-    F(PLAIN, CProjectBool, DeepLearningDenoiserEnabled)      \
-    F(PLAIN, CProjectInt, DeepLearningDenoiserStartIter)
+#define KELVARA_FIELDS_IraySettings(F) \
+    F(PLAIN, CProjectInt, RenderMode, 0, 1)                         \
+    F(PLAIN, CProjectInt, MaxIterations, 300, 1)                    \
+    F(PLAIN, CProjectInt, MaxSeconds, 300, 1)                       \
+    F(PLAIN, CProjectInt, TimeOfDay, 2, 1)                          \
+    F(PLAIN, CProjectDouble, SunAltitude, 0.0709629, 1)             \
+    F(PLAIN, CProjectDouble, SunBrightness, 0.10132, 1)             \
+    F(PLAIN, CProjectDouble, CameraShutter, 64.0, 1)                \
+    F(PLAIN, CProjectBool, ExportFocusTime, false, 1)               \
+    F(PLAIN, CProjectBool, Instancing, false, 1)                    \
+    F(FLAG, CProjectBool, SchedulerModeBatch, false, 1)             \
+    F(FLAG, CProjectBool, MouseLook, false, 1)                      \
+    F(FLAG, CProjectBool, DeepLearningDenoiserEnabled, false, 1)    \
+    F(PLAIN, CProjectInt, DeepLearningDenoiserStartIter, 8, 1)
 
 class IIraySettings : public CRecord<IIraySettings> {
     KELVARA_INTERFACE(IraySettings)
-    KELVARA_RECORD(IIraySettings, "IraySettings", KELVARA_IRAYSETTINGS_FIELDS)
-    KELVARA_PLAIN_ACCESSORS(int, RenderMode)
-    KELVARA_PLAIN_ACCESSORS(int, MaxIterations)
-    KELVARA_PLAIN_ACCESSORS(int, MaxSeconds)
-    KELVARA_PLAIN_ACCESSORS(int, TimeOfDay)
-    KELVARA_PLAIN_ACCESSORS(double, SunAltitude)
-    KELVARA_PLAIN_ACCESSORS(double, SunBrightness)
-    KELVARA_PLAIN_ACCESSORS(double, CameraShutter)
-    KELVARA_PLAIN_ACCESSORS(bool, ExportFocusTime)
-    KELVARA_PLAIN_ACCESSORS(bool, Instancing)
-    KELVARA_PLAIN_FLAG_ACCESSORS(SchedulerModeBatch)
-    KELVARA_PLAIN_FLAG_ACCESSORS(MouseLook)
-    KELVARA_PLAIN_FLAG_ACCESSORS(DeepLearningDenoiserEnabled)
-    KELVARA_PLAIN_ACCESSORS(int, DeepLearningDenoiserStartIter)
+    KELVARA_RECORD(IIraySettings, "IraySettings", KELVARA_FIELDS_IraySettings)
 };
 
-KELVARA_INTERFACE_FAMILY(IraySettings)

@@ -3,28 +3,26 @@
 #pragma once
 
 #include "kelvara/base/Enumerations.h"
-#include "kelvara/framework/Family.h"
+#include "kelvara/base/Kinds.h"
+#include "kelvara/base/Record.h"
 
-KELVARA_FORWARD(Link)
 
-#define KELVARA_LINK_FIELDS(F)              \
-    F(IDENTITY, CLinkID, ID)                \
-    F(VALUE, CTaskID, UpstreamTaskID)       \
-    F(VALUE, CCalendarID, DelayCalendarID)  \
-    F(VALUE, CLinkType, Type)               \
-    F(VALUE, CLinkStatus, Status)           \
-    F(VALUE, CLinkDelayType, DelayType)     \
-    F(VALUE, CProjectDuration, Delay)
+#define KELVARA_FIELDS_Link(F) \
+    F(IDENTITY, CLinkID, ID, CLinkID::generated(), 1)                     \
+    F(VALUE, CTaskID, UpstreamTaskID, {}, 1)                              \
+    F(VALUE, CCalendarID, DelayCalendarID, {}, 1)                         \
+    F(VALUE, CLinkType, Type, CLinkType::FinishToStart, 1)                \
+    F(VALUE, CLinkStatus, Status, CLinkStatus::NotSet, 1)                 \
+    F(VALUE, CLinkDelayType, DelayType, CLinkDelayType::Duration, 1)      \
+    F(VALUE, CProjectDuration, Delay, CProjectDuration(0), 1)
 
 class ILink : public CRecord<ILink> {
     KELVARA_INTERFACE(Link)
-    KELVARA_RECORD(ILink, "Link", KELVARA_LINK_FIELDS)
+    KELVARA_RECORD(ILink, "Link", KELVARA_FIELDS_Link)
 
 public:
-    // Defaults: a fresh identifier, no upstream task or calendar, finish-to-start, status not set,
-    // a delay of zero counted as a duration.
-    void initialize();
+    using CRecord<ILink>::initialize;
+    // The defaults, with the given upstream task and type.
     void initialize(const CTaskID& upstreamTask, const CLinkType& type);
 };
 
-KELVARA_INTERFACE_ARRAY(Link, CLinkID, false)

@@ -4,9 +4,9 @@
 
 #include "kelvara/base/Geometry.h"
 #include "kelvara/base/Record.h"
-#include "kelvara/framework/Family.h"
+#include "kelvara/base/Kinds.h"
+#include "kelvara/base/Record.h"
 
-KELVARA_FORWARD(PhysicalLight)
 
 namespace kelvara {
 struct LightRadiusTag {};
@@ -14,20 +14,16 @@ struct LightRadiusTag {};
 
 using CLightRadius = CProjectValue<float, kelvara::LightRadiusTag>;
 
-#define KELVARA_PHYSICALLIGHT_FIELDS(F)     \
-    F(IDENTITY, CPhysicalLightID, ID)       \
-    F(VALUE, CEntity3DID, EntityID)         \
-    F(VALUE, CGraphicalPoint3D, Intensity)  \
-    F(PLAIN, CLightRadius, SphereRadius)
+#define KELVARA_FIELDS_PhysicalLight(F) \
+    F(IDENTITY, CPhysicalLightID, ID, {}, 1)                                   \
+    F(VALUE, CEntity3DID, EntityID, {}, 1)                                     \
+    F(VALUE, CGraphicalPoint3D, Intensity, (CGraphicalPoint3D(1.0f, 1.0f, 1.0f)), 1) \
+    F(PLAIN, CLightRadius, SphereRadius, 0.0f, 1)
 
 class IPhysicalLight : public CRecord<IPhysicalLight> {
     KELVARA_INTERFACE(PhysicalLight)
-    KELVARA_RECORD(IPhysicalLight, "PhysicalLight", KELVARA_PHYSICALLIGHT_FIELDS)
-    KELVARA_PLAIN_ACCESSORS(float, SphereRadius)
+    KELVARA_RECORD(IPhysicalLight, "PhysicalLight", KELVARA_FIELDS_PhysicalLight)
 
 public:
-    // Defaults: no identifier and no entity, intensity 1 in every channel, a point light (radius 0).
-    void initialize();
 };
 
-KELVARA_INTERFACE_ARRAY(PhysicalLight, CPhysicalLightID, false)

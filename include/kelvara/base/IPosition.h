@@ -3,39 +3,33 @@
 #pragma once
 
 #include "kelvara/base/IViewpointCamera.h"
-#include "kelvara/framework/Family.h"
+#include "kelvara/base/Kinds.h"
+#include "kelvara/base/Record.h"
 
-KELVARA_FORWARD(Position)
 
-#define KELVARA_POSITION_FIELDS(F)                  \
-    F(IDENTITY, CPositionID, ID)                    \
-    F(VALUE, CProjectString, Name)                  \
-    F(VALUE, CProjectTime, FocusTime)               \
-    F(EMBEDDED, CViewpointCamera, Viewpoint)        \
-    F(VALUE, CProjectBool, IsFocusTime)             \
-    F(VALUE, CProjectBool, IsViewpoint)             \
-    F(VALUE, CProjectString, MarkersString)         \
-    F(VALUE, CProjectString, Description)           \
-    F(VALUE, CProjectString, URL)                   \
-    F(VALUE, CCuttingPlaneIDArray, CuttingPlaneIDs) \
-    F(VALUE, CFilterIDArray, FilterIDs)             \
-    F(VALUE, CProjectInt, FilterOperation)
+#define KELVARA_FIELDS_Position(F) \
+    F(IDENTITY, CPositionID, ID, CPositionID::generated(), 1)    \
+    F(VALUE, CProjectString, Name, CProjectString(CString()), 1)                        \
+    F(VALUE, CProjectTime, FocusTime, {}, 1)                     \
+    F(EMBEDDED, ViewpointCamera, Viewpoint, {}, 1)               \
+    F(VALUE, CProjectBool, IsFocusTime, false, 1)                \
+    F(VALUE, CProjectBool, IsViewpoint, true, 1)                 \
+    F(VALUE, CProjectString, MarkersString, {}, 1)               \
+    F(VALUE, CProjectString, Description, {}, 1)                 \
+    F(VALUE, CProjectString, URL, {}, 1)                         \
+    F(VALUE, CCuttingPlaneIDArray, CuttingPlaneIDs, {}, 1)       \
+    F(VALUE, CFilterIDArray, FilterIDs, {}, 1)                   \
+    F(VALUE, CProjectInt, FilterOperation, 0, 1)
 
 class IPosition : public CRecord<IPosition> {
     KELVARA_INTERFACE(Position)
-    KELVARA_RECORD(IPosition, "Position", KELVARA_POSITION_FIELDS)
+    KELVARA_RECORD(IPosition, "Position", KELVARA_FIELDS_Position)
 
 public:
-    virtual IViewpointCameraHandle getViewpoint() const = 0;
-    virtual void setViewpoint(const IViewpointCamera& viewpoint) = 0;  // copies into the stored camera
-
     // Defaults: a fresh identifier, the given name, no focus time, the default camera, restoring
     // the camera but not the time, no markers, description or URL, no cutting planes or filters,
     // filter operation 0.
+    using CRecord<IPosition>::initialize;
     void initialize(const CString& name);
-
-private:
-    virtual IViewpointCamera& getWritableViewpoint() = 0;
 };
 
-KELVARA_INTERFACE_ARRAY(Position, CPositionID, false)

@@ -1,21 +1,20 @@
 // A named category that tasks can be put in.
 #pragma once
 
-#include "kelvara/framework/Family.h"
+#include "kelvara/base/Kinds.h"
+#include "kelvara/base/Record.h"
 
-KELVARA_FORWARD(TaskCategory)
 
-#define KELVARA_TASK_CATEGORY_FIELDS(F)         \
-    F(VALUE, CProjectString, Name)              \
-    F(IDENTITY, CTaskCategoryID, ID)
+#define KELVARA_FIELDS_TaskCategory(F) \
+    F(VALUE, CProjectString, Name, {}, 1)                               \
+    F(IDENTITY, CTaskCategoryID, ID, CTaskCategoryID::generated(), 1)
 
 class ITaskCategory : public CRecord<ITaskCategory> {
     KELVARA_INTERFACE(TaskCategory)
-    KELVARA_RECORD(ITaskCategory, "TaskCategory", KELVARA_TASK_CATEGORY_FIELDS)
+    KELVARA_RECORD(ITaskCategory, "TaskCategory", KELVARA_FIELDS_TaskCategory)
 
 public:
-    // A blank category: no name, and a fresh identifier so that new categories can share a list.
-    void clear();
+    // The defaults: no name and a fresh identifier, so new categories can share the root\'s list.
+    void clear() { initialize(); }
 };
 
-KELVARA_INTERFACE_ARRAY(TaskCategory, CTaskCategoryID, false)

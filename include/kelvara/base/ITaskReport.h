@@ -5,23 +5,21 @@
 #include "kelvara/base/ICost.h"
 #include "kelvara/base/ScheduleEnumerations.h"
 
-KELVARA_FORWARD(TaskReport)
 
-#define KELVARA_TASK_REPORT_FIELDS(F)           \
-    F(IDENTITY, CTaskReportID, ID)              \
-    F(VALUE, CRiskID, RiskID)                   \
-    F(VALUE, CProjectDate, Date)                \
-    F(VALUE, CProjectDuration, Duration)        \
-    F(VALUE, CTaskReportType, Type)             \
-    F(VALUE, CProjectString, Comments)          \
-    F(CHILDREN, CCostArray, Costs)
+#define KELVARA_FIELDS_TaskReport(F) \
+    F(IDENTITY, CTaskReportID, ID, CTaskReportID::generated(), 1)    \
+    F(VALUE, CRiskID, RiskID, {}, 1)                                 \
+    F(VALUE, CProjectDate, Date, {}, 1)                              \
+    F(VALUE, CProjectDuration, Duration, {}, 1)                      \
+    F(VALUE, CTaskReportType, Type, CTaskReportType::Progress, 1)    \
+    F(VALUE, CProjectString, Comments, {}, 1)                        \
+    F(CHILDREN, Cost, Costs, {}, 1)
 
 class ITaskReport : public CRecord<ITaskReport> {
     KELVARA_INTERFACE(TaskReport)
-    KELVARA_RECORD(ITaskReport, "TaskReport", KELVARA_TASK_REPORT_FIELDS)
+    KELVARA_RECORD(ITaskReport, "TaskReport", KELVARA_FIELDS_TaskReport)
 
 public:
-    virtual ICostArrayHandle getCosts() const = 0;
     // Adds a copy: its position, or -1 when a cost with its identifier is present.
     virtual int addCost(const ICost& cost) = 0;
     // Copies cost onto the stored cost with its identifier; false when there is none.
@@ -30,9 +28,5 @@ public:
     virtual void removeCost(const CCostID& id) = 0;
     virtual void removeAllCosts() = 0;
 
-    // Defaults: a fresh identifier, no risk, date, duration or comments, a progress report
-    // without costs.
-    void initialize();
 };
 
-KELVARA_INTERFACE_ARRAY(TaskReport, CTaskReportID, false)

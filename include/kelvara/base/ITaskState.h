@@ -3,20 +3,19 @@
 #pragma once
 
 #include "kelvara/base/ScheduleEnumerations.h"
-#include "kelvara/framework/Family.h"
+#include "kelvara/base/Kinds.h"
+#include "kelvara/base/Record.h"
 
-KELVARA_FORWARD(TaskState)
 
-#define KELVARA_TASK_STATE_FIELDS(F)            \
-    F(KEY, CTaskStateID, ID)                    \
-    F(TEXT, CProjectString, Name)               \
-    F(VALUE, CProjectBool, IsDefault)           \
-    F(VALUE, CTaskStatus, Status)               \
-    F(VALUE, CProjectColorRGB, Color)
+#define KELVARA_FIELDS_TaskState(F) \
+    F(KEY, CTaskStateID, ID, {}, 1)                                           \
+    F(TEXT, CProjectString, Name, {}, 1)                                      \
+    F(VALUE, CProjectBool, IsDefault, {}, 1)                                  \
+    F(VALUE, CTaskStatus, Status, CTaskStatus::NotStarted, 1)                 \
+    F(VALUE, CProjectColorRGB, Color, (CProjectColorRGB(0.0f, 0.0f, 0.0f)), 1)
 
 class ITaskState : public CRecord<ITaskState> {
     KELVARA_INTERFACE(TaskState)
-    KELVARA_RECORD(ITaskState, "TaskState", KELVARA_TASK_STATE_FIELDS)
+    KELVARA_RECORD(ITaskState, "TaskState", KELVARA_FIELDS_TaskState)
 };
 
-KELVARA_INTERFACE_ARRAY(TaskState, CTaskStateID, false)

@@ -2,24 +2,21 @@
 // was derived from and what it was called when imported.
 #pragma once
 
-#include "kelvara/framework/Family.h"
+#include "kelvara/base/Kinds.h"
+#include "kelvara/base/Record.h"
 
-KELVARA_FORWARD(TextureDefinition)
 
-#define KELVARA_TEXTUREDEFINITION_STORED_FIELDS(F) \
-    F(IDENTITY, CTextureDefinitionID, ID)          \
-    F(VALUE, CProjectString, Name)                 \
-    F(VALUE, CProjectString, Definition)           \
-    F(VALUE, CIDBase, SourceID)                    \
-    F(VALUE, CProjectString, NameOnImport)
 
-#define KELVARA_TEXTUREDEFINITION_FIELDS(F)     \
-    KELVARA_TEXTUREDEFINITION_STORED_FIELDS(F) \
-    F(VALUE, CEntity3DID, ImportedEntityID)
+#define KELVARA_FIELDS_TextureDefinition(F) \
+    F(IDENTITY, CTextureDefinitionID, ID, {}, 1)     \
+    F(VALUE, CProjectString, Name, {}, 1)            \
+    F(VALUE, CProjectString, Definition, {}, 1)      \
+    F(VALUE, CIDBase, SourceID, {}, 1)               \
+    F(VALUE, CProjectString, NameOnImport, {}, 1)    \
+    F(VALUE, CEntity3DID, ImportedEntityID, {}, 1)
 
 class ITextureDefinition : public CRecord<ITextureDefinition> {
     KELVARA_INTERFACE(TextureDefinition)
-    KELVARA_RECORD(ITextureDefinition, "TextureDefinition", KELVARA_TEXTUREDEFINITION_FIELDS)
+    KELVARA_RECORD(ITextureDefinition, "TextureDefinition", KELVARA_FIELDS_TextureDefinition)
 };
 
-KELVARA_INTERFACE_ARRAY(TextureDefinition, CTextureDefinitionID, false)

@@ -3,22 +3,19 @@
 #pragma once
 
 #include "kelvara/base/Geometry.h"
-#include "kelvara/framework/Family.h"
+#include "kelvara/base/Kinds.h"
+#include "kelvara/base/Record.h"
 
-KELVARA_FORWARD(TurnableAnimation)
 
-#define KELVARA_TURNABLEANIMATION_FIELDS(F)   \
-    F(VALUE, CGraphicalPoint3D, Center)       \
-    F(VALUE, CProjectDouble, Degrees)         \
-    F(VALUE, CProjectBool, Clockwise)
+#define KELVARA_FIELDS_TurnableAnimation(F) \
+    F(VALUE, CGraphicalPoint3D, Center, (CGraphicalPoint3D(0.0f, 0.0f, 0.0f)), 1) \
+    F(VALUE, CProjectDouble, Degrees, 360.0, 1)                                   \
+    F(VALUE, CProjectBool, Clockwise, false, 1)
 
 class ITurnableAnimation : public CRecord<ITurnableAnimation> {
     KELVARA_INTERFACE(TurnableAnimation)
-    KELVARA_RECORD(ITurnableAnimation, "TurnableAnimation", KELVARA_TURNABLEANIMATION_FIELDS)
+    KELVARA_RECORD(ITurnableAnimation, "TurnableAnimation", KELVARA_FIELDS_TurnableAnimation)
 
 public:
-    // Defaults: one full counter-clockwise turn about the origin.
-    void initialize();
 };
 
-KELVARA_INTERFACE_FAMILY(TurnableAnimation)

@@ -3,32 +3,28 @@
 #pragma once
 
 #include "kelvara/base/ScheduleEnumerations.h"
-#include "kelvara/framework/Family.h"
+#include "kelvara/base/Kinds.h"
+#include "kelvara/base/Record.h"
 
-KELVARA_FORWARD(UserField)
 
-#define KELVARA_USER_FIELD_FIELDS(F)                    \
-    F(IDENTITY, CUserFieldID, ID)                       \
-    F(TEXT, CProjectString, Name)                       \
-    F(VALUE, CProjectString, Commentary)                \
-    F(VALUE, CUserFieldType, Type)                      \
-    F(VALUE, CUserFieldCategory, Category)              \
-    F(VALUE, CProjectColorRGB, Color)                   \
-    F(VALUE, CProjectBool, Check)                       \
-    F(VALUE, CProjectBool, Limit)                       \
-    F(VALUE, CProjectBool, Draw)                        \
-    F(VALUE, CProjectBool, DrawCumulative)              \
-    F(VALUE, CProjectString, Formula)                   \
-    F(VALUE, CUserFieldDisciplineType, Discipline)
+#define KELVARA_FIELDS_UserField(F) \
+    F(IDENTITY, CUserFieldID, ID, CUserFieldID::generated(), 1)                      \
+    F(TEXT, CProjectString, Name, {}, 1)                                             \
+    F(VALUE, CProjectString, Commentary, {}, 1)                                      \
+    F(VALUE, CUserFieldType, Type, CUserFieldType::Text, 1)                          \
+    F(VALUE, CUserFieldCategory, Category, CUserFieldCategory::Task, 1)              \
+    F(VALUE, CProjectColorRGB, Color, (CProjectColorRGB(0.0f, 0.0f, 0.0f)), 1)       \
+    F(VALUE, CProjectBool, Check, false, 1)                                          \
+    F(VALUE, CProjectBool, Limit, false, 1)                                          \
+    F(VALUE, CProjectBool, Draw, false, 1)                                           \
+    F(VALUE, CProjectBool, DrawCumulative, false, 1)                                 \
+    F(VALUE, CProjectString, Formula, {}, 1)                                         \
+    F(VALUE, CUserFieldDisciplineType, Discipline, CUserFieldDisciplineType::None, 1)
 
 class IUserField : public CRecord<IUserField> {
     KELVARA_INTERFACE(UserField)
-    KELVARA_RECORD(IUserField, "UserField", KELVARA_USER_FIELD_FIELDS)
+    KELVARA_RECORD(IUserField, "UserField", KELVARA_FIELDS_UserField)
 
 public:
-    // Defaults: a fresh identifier, no name, commentary or formula, a text field of tasks without
-    // discipline, drawn in black, with every flag set to false.
-    void initialize();
 };
 
-KELVARA_INTERFACE_ARRAY(UserField, CUserFieldID, false)

@@ -2,20 +2,20 @@
 // list of values (iterable, in identifier order) there is at most one value per field.
 #pragma once
 
-#include "kelvara/framework/Family.h"
+#include "kelvara/base/Kinds.h"
+#include "kelvara/base/Record.h"
 
 class IUserField;
 
-KELVARA_FORWARD(UserFieldValue)
 
-#define KELVARA_USER_FIELD_VALUE_FIELDS(F)      \
-    F(TEXT, CProjectString, Value)              \
-    F(VALUE, CUserFieldID, UserFieldID)         \
-    F(VALUE, CProjectBool, Imported)
+#define KELVARA_FIELDS_UserFieldValue(F) \
+    F(TEXT, CProjectString, Value, {}, 1)        \
+    F(VALUE, CUserFieldID, UserFieldID, {}, 1)   \
+    F(VALUE, CProjectBool, Imported, false, 1)
 
 class IUserFieldValue : public CRecord<IUserFieldValue> {
     KELVARA_INTERFACE(UserFieldValue)
-    KELVARA_RECORD(IUserFieldValue, "UserFieldValue", KELVARA_USER_FIELD_VALUE_FIELDS)
+    KELVARA_RECORD(IUserFieldValue, "UserFieldValue", KELVARA_FIELDS_UserFieldValue)
 
 public:
     // The key in a list of values: the field's identifier. It refers to the field, so renewing
@@ -28,4 +28,3 @@ protected:
     virtual IUserField* createUserField() const = 0;
 };
 
-KELVARA_INTERFACE_ARRAY(UserFieldValue, CUserFieldID, true)

@@ -3,22 +3,13 @@
 
 #include "kelvara/base/IGraphicalTransform.h"
 
-KELVARA_FORWARD(ViewpointCuttingPlane)
 
-#define KELVARA_VIEWPOINTCUTTINGPLANE_FIELDS(F) \
-    F(VALUE, CProjectBool, Enabled)             \
-    F(EMBEDDED, CGraphicalTransform, Transform)
+#define KELVARA_FIELDS_ViewpointCuttingPlane(F) \
+    F(VALUE, CProjectBool, Enabled, false, 1)               \
+    F(EMBEDDED, GraphicalTransform, Transform, {}, 1)
 
 class IViewpointCuttingPlane : public CRecord<IViewpointCuttingPlane> {
     KELVARA_INTERFACE(ViewpointCuttingPlane)
-    KELVARA_RECORD(IViewpointCuttingPlane, "ViewpointCuttingPlane", KELVARA_VIEWPOINTCUTTINGPLANE_FIELDS)
-
-public:
-    virtual IGraphicalTransformHandle getTransform() const = 0;
-    void setTransform(const IGraphicalTransform& transform) { (*getWritableTransform()).copyFrom(transform); }
-
-private:
-    virtual IGraphicalTransformWritableHandle getWritableTransform() = 0;
+    KELVARA_RECORD(IViewpointCuttingPlane, "ViewpointCuttingPlane", KELVARA_FIELDS_ViewpointCuttingPlane)
 };
 
-KELVARA_INTERFACE_FAMILY(ViewpointCuttingPlane)

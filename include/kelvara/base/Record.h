@@ -1,6 +1,9 @@
-// One declarative field list per interface drives copy, equality, the archive record and identifier
-// renewal. An interface derives from CRecord<Itself> and declares its fields in order with
-// KELVARA_RECORD (below); the generic operations below walk that list.
+// One declarative field list per interface drives defaults, copy, equality, the archive record
+// (with the file version each field is stored since) and identifier renewal. An interface derives
+// from CRecord<Itself> and declares its fields in order with KELVARA_RECORD (below); the generic
+// operations walk that list. A visitor of the list has three operations, each given the field's
+// FieldInfo first: value(info, get, writable, makeDefault), children(info, get) and
+// optional(info, get, allocate, clear).
 #pragma once
 
 #include <concepts>
@@ -22,6 +25,19 @@ enum FieldFlags : unsigned {
     kNotCompared = 2,     // left out of equality
 };
 
+// What a field list says about one field; every visitor receives it first.
+struct FieldInfo {
+    const char* name;          // the field's name (its accessors are get<name>, set<name>, ...)
+    const char* entry;         // the entry kind: VALUE, IDENTITY, KEY, TEXT, READONLY, PLAIN, ...
+    const char* type;          // the stored type as written in the list
+    const char* defaultValue;  // the default as written in the list
+    int since;                 // the first file version whose records hold the field
+    unsigned flags;            // FieldFlags
+};
+
+// The default of an EMBEDDED entry: the sub-object's own defaults.
+struct OwnDefaults {};
+
 template <class X>
 concept HandleLike = requires(const X& x) {
     { x.isNull() } -> std::convertible_to<bool>;
@@ -38,16 +54,21 @@ decltype(auto) deref(X&& x) {
 template <class T>
 concept RecordLike = requires(T& t) { t.copyFrom(t); };
 
-template <class T>
-void assignField(T& target, const T& source) {
-    if constexpr (RecordLike<T>) target.copyFrom(source);
-    else target = source;
-}
-
 template <class T, class S>
 void assignField(T& target, const S& source) {
     if constexpr (RecordLike<T>) target.copyFrom(source);
     else target = source;
+}
+
+// Gives one field its default: the list's value, or for an embedded record its own defaults.
+template <class T, class D>
+void applyDefault(T& target, D makeDefault) {
+    if constexpr (std::is_same_v<D, OwnDefaults>) {
+        if constexpr (requires { target.initialize(); }) target.initialize();
+        else target = std::remove_cvref_t<T>();
+    } else {
+        assignField(target, makeDefault());
+    }
 }
 
 template <class I>
@@ -55,17 +76,17 @@ struct CopyFields {
     I& target;
     const I& source;
 
-    template <class G, class W>
-    void value(const char*, G get, W writable, unsigned = kPlainField) const {
+    template <class G, class W, class D>
+    void value(const FieldInfo&, G get, W writable, D) const {
         decltype(auto) to = deref((target.*writable)());
         assignField(to, deref((source.*get)()));
     }
     template <class G>
-    void children(const char*, G get) const {
+    void children(const FieldInfo&, G get) const {
         (target.*get)().copyFrom((source.*get)());
     }
     template <class G, class A, class R>
-    void optional(const char*, G get, A allocate, R clear) const {
+    void optional(const FieldInfo&, G get, A allocate, R clear) const {
         const auto from = (source.*get)();
         if (from.isNull()) (target.*clear)();
         else (*(target.*allocate)()).copyFrom(*from);
@@ -78,16 +99,16 @@ struct EqualFields {
     const I& b;
     bool& equal;
 
-    template <class G, class W>
-    void value(const char*, G get, W, unsigned flags = kPlainField) const {
-        if (equal && !(flags & kNotCompared)) equal = deref((a.*get)()) == deref((b.*get)());
+    template <class G, class W, class D>
+    void value(const FieldInfo& info, G get, W, D) const {
+        if (equal && !(info.flags & kNotCompared)) equal = deref((a.*get)()) == deref((b.*get)());
     }
     template <class G>
-    void children(const char*, G get) const {
+    void children(const FieldInfo&, G get) const {
         if (equal) equal = (a.*get)() == (b.*get)();
     }
     template <class G, class A, class R>
-    void optional(const char*, G get, A, R) const {
+    void optional(const FieldInfo&, G get, A, R) const {
         if (!equal) return;
         const auto x = (a.*get)();
         const auto y = (b.*get)();
@@ -96,21 +117,58 @@ struct EqualFields {
 };
 
 template <class I>
+struct DefaultFields {
+    I& object;
+
+    template <class G, class W, class D>
+    void value(const FieldInfo&, G, W writable, D makeDefault) const {
+        decltype(auto) v = deref((object.*writable)());
+        applyDefault(v, makeDefault);
+    }
+    template <class G>
+    void children(const FieldInfo&, G get) const {
+        const auto list = (object.*get)();
+        list.copyFrom(std::remove_cvref_t<decltype(list)>());
+    }
+    template <class G, class A, class R>
+    void optional(const FieldInfo&, G, A, R clear) const {
+        (object.*clear)();
+    }
+};
+
+// A field is in a record of file version v when its since <= v. Storing at an older version writes
+// exactly the fields that version holds; loading one reads them and gives the others their
+// defaults.
+template <class I>
 struct SerializeFields {
     I& object;
     CKelvaraArchive& ar;
 
-    template <class G, class W>
-    void value(const char*, G, W writable, unsigned = kPlainField) const {
+    bool held(const FieldInfo& info) const { return info.since <= ar.fileVersion(); }
+
+    template <class G, class W, class D>
+    void value(const FieldInfo& info, G get, W writable, D makeDefault) const {
+        if (!held(info)) {
+            if (ar.IsLoading()) DefaultFields<I>{object}.value(info, get, writable, makeDefault);
+            return;
+        }
         deref((object.*writable)()).Serialize(ar);
     }
     template <class G>
-    void children(const char*, G get) const {
+    void children(const FieldInfo& info, G get) const {
+        if (!held(info)) {
+            if (ar.IsLoading()) DefaultFields<I>{object}.children(info, get);
+            return;
+        }
         (object.*get)().Serialize(ar);
     }
     // A presence flag, then the child's record when present.
     template <class G, class A, class R>
-    void optional(const char*, G get, A allocate, R clear) const {
+    void optional(const FieldInfo& info, G get, A allocate, R clear) const {
+        if (!held(info)) {
+            if (ar.IsLoading()) (object.*clear)();
+            return;
+        }
         bool present = false;
         if (ar.IsStoring()) {
             present = !(object.*get)().isNull();
@@ -127,23 +185,23 @@ template <class I>
 struct GenerateIDs {
     I& object;
 
-    template <class G, class W>
-    void value(const char*, G, W writable, unsigned flags = kPlainField) const {
+    template <class G, class W, class D>
+    void value(const FieldInfo& info, G, W writable, D) const {
         decltype(auto) v = deref((object.*writable)());
-        if (flags & kIdentityField) {
+        if (info.flags & kIdentityField) {
             if constexpr (requires { v.generate(); }) v.generate();
         } else if constexpr (requires { v.generateIDs(); }) {
             v.generateIDs();
         }
     }
     template <class G>
-    void children(const char*, G get) const {
+    void children(const FieldInfo&, G get) const {
         const auto list = (object.*get)();
         for (int i = 0; i < list.GetSize(); ++i) (*list.getWritableReference(i)).generateIDs();
         list.resort();
     }
     template <class G, class A, class R>
-    void optional(const char*, G get, A allocate, R) const {
+    void optional(const FieldInfo&, G get, A allocate, R) const {
         if (!(object.*get)().isNull()) (*(object.*allocate)()).generateIDs();
     }
 };
@@ -153,16 +211,25 @@ struct FindIdentity {
     const I& object;
     const _GUID*& guid;
 
-    template <class G, class W>
-    void value(const char*, G get, W, unsigned flags = kPlainField) const {
+    template <class G, class W, class D>
+    void value(const FieldInfo& info, G get, W, D) const {
         if constexpr (std::is_base_of_v<CIDBase, std::remove_cvref_t<decltype((object.*get)())>>)
-            if (flags & kIdentityField) guid = &(object.*get)().getGUID();
+            if (info.flags & kIdentityField) guid = &(object.*get)().getGUID();
     }
     template <class G>
-    void children(const char*, G) const {}
+    void children(const FieldInfo&, G) const {}
     template <class G, class A, class R>
-    void optional(const char*, G, A, R) const {}
+    void optional(const FieldInfo&, G, A, R) const {}
 };
+
+// A record whose stored form is written by hand declares kRecordByHand and the hooks
+//   void copyRecord(const I&); bool equalRecord(const I&) const;
+//   void serializeRecord(CKelvaraArchive&) (the body, inside the record's markers);
+//   void initializeRecord(); void generateRecordIDs();
+// CRecord then calls them in place of the field-list operations (the list still names the fields,
+// for the schema and the tests).
+template <class I>
+concept RecordByHand = I::kRecordByHand;
 
 }  // namespace kelvara
 
@@ -172,7 +239,8 @@ class CRecord : public CObjectState {
 public:
     void copyFrom(const I& other) {
         if (static_cast<const void*>(this) == static_cast<const void*>(&other)) return;
-        I::forEachField(kelvara::CopyFields<I>{self(), other});
+        if constexpr (kelvara::RecordByHand<I>) self().copyRecord(other);
+        else I::forEachField(kelvara::CopyFields<I>{self(), other});
     }
     // Content equality over the field list (hidden friends, so that both operands convert alike).
     friend bool operator==(const I& a, const I& b) { return a.CRecord::equalFields(b); }
@@ -180,11 +248,21 @@ public:
     // The record: marker I::kRecordName around the fields in list order.
     void Serialize(CKelvaraArchive& ar) {
         ar.checkMarkerStart(I::kRecordName);
-        I::forEachField(kelvara::SerializeFields<I>{self(), ar});
+        if constexpr (kelvara::RecordByHand<I>) self().serializeRecord(ar);
+        else I::forEachField(kelvara::SerializeFields<I>{self(), ar});
         ar.checkMarkerEnd(I::kRecordName);
     }
+    // Every field back to the default its list entry gives (children removed, optional children
+    // cleared, embedded records to their own defaults).
+    void initialize() {
+        if constexpr (kelvara::RecordByHand<I>) self().initializeRecord();
+        else I::forEachField(kelvara::DefaultFields<I>{self()});
+    }
     // Fresh identifiers for the object and everything it owns.
-    void generateIDs() { I::forEachField(kelvara::GenerateIDs<I>{self()}); }
+    void generateIDs() {
+        if constexpr (kelvara::RecordByHand<I>) self().generateRecordIDs();
+        else I::forEachField(kelvara::GenerateIDs<I>{self()});
+    }
     const _GUID& getObjectStateGUID() const override {
         const _GUID* guid = &CIDBase::getNullGUID();
         I::forEachField(kelvara::FindIdentity<I>{self(), guid});
@@ -193,9 +271,13 @@ public:
 
 protected:
     bool equalFields(const I& other) const {
-        bool equal = true;
-        I::forEachField(kelvara::EqualFields<I>{self(), other, equal});
-        return equal;
+        if constexpr (kelvara::RecordByHand<I>) {
+            return self().equalRecord(other);
+        } else {
+            bool equal = true;
+            I::forEachField(kelvara::EqualFields<I>{self(), other, equal});
+            return equal;
+        }
     }
     CRecord() = default;
     CRecord(const CRecord&) = default;
@@ -207,66 +289,117 @@ private:
 };
 
 // A record's fields are one list macro, written once in the interface's header:
-//   #define KELVARA_LINK_FIELDS(F) F(IDENTITY, CLinkID, ID) F(VALUE, CTaskID, UpstreamTaskID) ...
-// KELVARA_RECORD(ILink, "Link", KELVARA_LINK_FIELDS) inside the interface declares the accessors
-// and the field list; KELVARA_RECORD_MEMBERS(KELVARA_LINK_FIELDS) inside the concrete class declares
-// the members (in list order) and implements the accessors. Entry kinds:
-//   VALUE(T, Name)     getName() / setName(const T&) / private getWritableName(), member T m_Name
-//   IDENTITY(T, Name)  a VALUE that is the object's own identifier (renewed by generateIDs)
-//   KEY(T, Name)       an IDENTITY left out of equality
-//   TEXT(T, Name)      a VALUE of type T read and written as IProjectString
-//   EMBEDDED(T, Name)  member T m_Name only; the class writes getName() (a handle or const ref)
-//                      and getWritableName(); copied, compared and stored as a value
-//   CHILDREN(T, Name)  member T m_Name only; the class writes getName() answering an array handle
-//   OPTIONAL(T, Name)  member std::unique_ptr<T> m_Name only; the class writes getName() (handle,
-//                      null when absent), allocateName() (writable handle) and clearName()
-//   PLAIN(T, Name)     a setting read as a plain number or flag, kept as the value type T
-//                      (CProjectInt, CProjectDouble, CProjectBool, ...) so that it has an archive
-//                      form; the interface adds its getter and setter with KELVARA_PLAIN_ACCESSORS
-//                      or KELVARA_PLAIN_FLAG_ACCESSORS over getStoredName() / getWritableName()
-#define KELVARA_IFACE_VALUE(T, Name) KELVARA_ACCESSORS(T, Name)
-#define KELVARA_IFACE_IDENTITY(T, Name) KELVARA_ACCESSORS(T, Name)
-#define KELVARA_IFACE_KEY(T, Name) KELVARA_ACCESSORS(T, Name)
-#define KELVARA_IFACE_TEXT(T, Name) KELVARA_ACCESSORS_AS(T, IProjectString, Name)
-#define KELVARA_IFACE_EMBEDDED(T, Name)
-#define KELVARA_IFACE_CHILDREN(T, Name)
-#define KELVARA_IFACE_OPTIONAL(T, Name)
-#define KELVARA_IFACE_PLAIN(T, Name)                     \
-private:                                                 \
-    virtual const T& getStored##Name() const = 0;        \
-    virtual T& getWritable##Name() = 0;                  \
-                                                         \
+//   #define KELVARA_FIELDS_Link(F) F(IDENTITY, CLinkID, ID, CLinkID::generated(), 1) ...
+// Each entry is F(Entry, Type, Name, Default, Since): Default is an expression giving the field's
+// default (a parenthesised one when it holds commas; {} for the type's own default), Since the
+// first file version whose records hold the field. KELVARA_RECORD(ILink, "Link", KELVARA_FIELDS_Link)
+// inside the interface declares the accessors, the static default<Name>() and the field list;
+// KELVARA_RECORD_MEMBERS(KELVARA_FIELDS_Link) inside the concrete class declares the members (in
+// list order) and implements the accessors. Entry kinds:
+//   VALUE     getName() / setName(const T&) / private getWritableName(), member T m_Name
+//   IDENTITY  a VALUE that is the object's own identifier (renewed by generateIDs)
+//   KEY       an IDENTITY left out of equality
+//   TEXT      a VALUE of type T read and written as IProjectString
+//   READONLY  a VALUE whose setter is private: the interface changes it through its own operations
+//   PLAIN     a setting kept as the value type T (CProjectInt, CProjectDouble, CProjectBool, ...)
+//             for its archive form, read and written as the plain value: getName() / setName()
+//   FLAG      a PLAIN flag read as isName()
+//   MANUAL    member and accessors written by the class (getName() and the private
+//             getWritableName()); copied, compared and stored as a value
+//   EMBEDDED  a record of kind T held by value: getName() answers an I<T>Handle, setName(const
+//             I<T>&) copies into it; its default is its own defaults ({} in the list)
+//   OPTIONAL  a record of kind T held when present: getName() (an empty handle when absent),
+//             allocateName(), clearName(), setName(const I<T>&); absent by default
+//   CHILDREN  a list of kind T: getName() answers I<T>ArrayHandle, setName() copies a list in;
+//             empty by default
+#define KELVARA_DEFAULT_OF(T, Name, Default) \
+public:                                      \
+    static T default##Name() { return Default; }
+
+#define KELVARA_IFACE_VALUE(T, Name, D) KELVARA_ACCESSORS(T, Name) KELVARA_DEFAULT_OF(T, Name, D)
+#define KELVARA_IFACE_IDENTITY(T, Name, D) KELVARA_IFACE_VALUE(T, Name, D)
+#define KELVARA_IFACE_KEY(T, Name, D) KELVARA_IFACE_VALUE(T, Name, D)
+#define KELVARA_IFACE_TEXT(T, Name, D) KELVARA_ACCESSORS_AS(T, IProjectString, Name) KELVARA_DEFAULT_OF(T, Name, D)
+#define KELVARA_IFACE_READONLY(T, Name, D)        \
+public:                                           \
+    virtual const T& get##Name() const = 0;       \
+                                                  \
+private:                                          \
+    virtual void set##Name(const T& value) = 0;   \
+    virtual T& getWritable##Name() = 0;           \
+    KELVARA_DEFAULT_OF(T, Name, D)
+#define KELVARA_IFACE_PLAIN_(T, Name, D, getter)                                          \
+private:                                                                                  \
+    virtual const T& getStored##Name() const = 0;                                         \
+    virtual T& getWritable##Name() = 0;                                                   \
+                                                                                          \
+public:                                                                                   \
+    auto getter##Name() const { return getStored##Name().getValue(); }                   \
+    void set##Name(decltype(std::declval<const T&>().getValue()) value) { getWritable##Name() = value; } \
+    KELVARA_DEFAULT_OF(T, Name, D)
+#define KELVARA_IFACE_PLAIN(T, Name, D) KELVARA_IFACE_PLAIN_(T, Name, D, get)
+#define KELVARA_IFACE_FLAG(T, Name, D) KELVARA_IFACE_PLAIN_(T, Name, D, is)
+#define KELVARA_IFACE_MANUAL(T, Name, D) KELVARA_DEFAULT_OF(T, Name, D)
+#define KELVARA_IFACE_EMBEDDED(T, Name, D)                                 \
+public:                                                                    \
+    virtual I##T##Handle get##Name() const = 0;                            \
+    virtual void set##Name(const I##T& value) = 0; /* copies into it */    \
+                                                                           \
+private:                                                                   \
+    virtual I##T& getWritable##Name() = 0;                                 \
+                                                                           \
 public:
+#define KELVARA_IFACE_OPTIONAL(T, Name, D)                                                  \
+public:                                                                                     \
+    virtual I##T##Handle get##Name() const = 0;          /* empty when absent */            \
+    virtual I##T##WritableHandle allocate##Name() = 0;   /* creates one at its defaults */  \
+    virtual void clear##Name() = 0;                                                         \
+    void set##Name(const I##T& value) { (*allocate##Name()).copyFrom(value); }
+#define KELVARA_IFACE_CHILDREN(T, Name, D)                 \
+public:                                                    \
+    virtual I##T##ArrayHandle get##Name() const = 0;       \
+    void set##Name(const I##T##ArrayHandle& list) { get##Name().copyFrom(list); }
 
-#define KELVARA_IFACE_(kind, T, Name) KELVARA_IFACE_##kind(T, Name)
+#define KELVARA_IFACE_(entry, T, Name, D, since) KELVARA_IFACE_##entry(T, Name, D)
 
-#define KELVARA_ENTRY_VALUE(T, Name) v.value(#Name, &Self::get##Name, &Self::getWritable##Name);
-#define KELVARA_ENTRY_IDENTITY(T, Name) \
-    v.value(#Name, &Self::get##Name, &Self::getWritable##Name, ::kelvara::kIdentityField);
-#define KELVARA_ENTRY_KEY(T, Name) \
-    v.value(#Name, &Self::get##Name, &Self::getWritable##Name, ::kelvara::kIdentityField | ::kelvara::kNotCompared);
-#define KELVARA_ENTRY_TEXT(T, Name) KELVARA_ENTRY_VALUE(T, Name)
-#define KELVARA_ENTRY_EMBEDDED(T, Name) KELVARA_ENTRY_VALUE(T, Name)
-#define KELVARA_ENTRY_CHILDREN(T, Name) v.children(#Name, &Self::get##Name);
-#define KELVARA_ENTRY_OPTIONAL(T, Name) v.optional(#Name, &Self::get##Name, &Self::allocate##Name, &Self::clear##Name);
-#define KELVARA_ENTRY_PLAIN(T, Name) v.value(#Name, &Self::getStored##Name, &Self::getWritable##Name);
-#define KELVARA_ENTRY_(kind, T, Name) KELVARA_ENTRY_##kind(T, Name)
+#define KELVARA_FIELD_INFO_(entry, T, Name, D, since, flags) \
+    ::kelvara::FieldInfo{#Name, #entry, #T, #D, since, flags}
+#define KELVARA_ENTRY_VALUE(entry, T, Name, D, since, flags) \
+    v.value(KELVARA_FIELD_INFO_(entry, T, Name, D, since, flags), &Self::get##Name, &Self::getWritable##Name, &Self::default##Name);
+#define KELVARA_ENTRY_PLAIN_(entry, T, Name, D, since, flags) \
+    v.value(KELVARA_FIELD_INFO_(entry, T, Name, D, since, flags), &Self::getStored##Name, &Self::getWritable##Name, &Self::default##Name);
+#define KELVARA_ENTRY_FOR_VALUE(T, Name, D, since) KELVARA_ENTRY_VALUE(VALUE, T, Name, D, since, ::kelvara::kPlainField)
+#define KELVARA_ENTRY_FOR_IDENTITY(T, Name, D, since) KELVARA_ENTRY_VALUE(IDENTITY, T, Name, D, since, ::kelvara::kIdentityField)
+#define KELVARA_ENTRY_FOR_KEY(T, Name, D, since) \
+    KELVARA_ENTRY_VALUE(KEY, T, Name, D, since, ::kelvara::kIdentityField | ::kelvara::kNotCompared)
+#define KELVARA_ENTRY_FOR_TEXT(T, Name, D, since) KELVARA_ENTRY_VALUE(TEXT, T, Name, D, since, ::kelvara::kPlainField)
+#define KELVARA_ENTRY_FOR_READONLY(T, Name, D, since) KELVARA_ENTRY_VALUE(READONLY, T, Name, D, since, ::kelvara::kPlainField)
+#define KELVARA_ENTRY_FOR_MANUAL(T, Name, D, since) KELVARA_ENTRY_VALUE(MANUAL, T, Name, D, since, ::kelvara::kPlainField)
+#define KELVARA_ENTRY_FOR_PLAIN(T, Name, D, since) KELVARA_ENTRY_PLAIN_(PLAIN, T, Name, D, since, ::kelvara::kPlainField)
+#define KELVARA_ENTRY_FOR_FLAG(T, Name, D, since) KELVARA_ENTRY_PLAIN_(FLAG, T, Name, D, since, ::kelvara::kPlainField)
+#define KELVARA_ENTRY_FOR_EMBEDDED(T, Name, D, since)                                                   \
+    v.value(KELVARA_FIELD_INFO_(EMBEDDED, T, Name, D, since, ::kelvara::kPlainField), &Self::get##Name, \
+            &Self::getWritable##Name, ::kelvara::OwnDefaults{});
+#define KELVARA_ENTRY_FOR_CHILDREN(T, Name, D, since) \
+    v.children(KELVARA_FIELD_INFO_(CHILDREN, T, Name, D, since, ::kelvara::kPlainField), &Self::get##Name);
+#define KELVARA_ENTRY_FOR_OPTIONAL(T, Name, D, since)                                                      \
+    v.optional(KELVARA_FIELD_INFO_(OPTIONAL, T, Name, D, since, ::kelvara::kPlainField), &Self::get##Name, \
+               &Self::allocate##Name, &Self::clear##Name);
+#define KELVARA_ENTRY_(entry, T, Name, D, since) KELVARA_ENTRY_FOR_##entry(T, Name, D, since)
 
 #define KELVARA_IMPL_VALUE(T, Name) KELVARA_MEMBER(T, Name)
 #define KELVARA_IMPL_IDENTITY(T, Name) KELVARA_MEMBER(T, Name)
 #define KELVARA_IMPL_KEY(T, Name) KELVARA_MEMBER(T, Name)
 #define KELVARA_IMPL_TEXT(T, Name) KELVARA_MEMBER_AS(T, IProjectString, Name)
-#define KELVARA_IMPL_EMBEDDED(T, Name) \
-private:                               \
-    T m_##Name;                        \
-                                       \
-public:
-#define KELVARA_IMPL_CHILDREN(T, Name) KELVARA_IMPL_EMBEDDED(T, Name)
-#define KELVARA_IMPL_OPTIONAL(T, Name) \
-private:                               \
-    std::unique_ptr<T> m_##Name;       \
-                                       \
-public:
+#define KELVARA_IMPL_READONLY(T, Name)                                  \
+private:                                                                \
+    T m_##Name;                                                         \
+    void set##Name(const T& value) override { m_##Name = value; }       \
+    T& getWritable##Name() override { return m_##Name; }                \
+                                                                        \
+public:                                                                 \
+    const T& get##Name() const override { return m_##Name; }
+#define KELVARA_IMPL_MANUAL(T, Name)
 #define KELVARA_IMPL_PLAIN(T, Name)                                           \
 private:                                                                      \
     T m_##Name;                                                               \
@@ -274,8 +407,36 @@ private:                                                                      \
     T& getWritable##Name() override { return m_##Name; }                      \
                                                                               \
 public:
+#define KELVARA_IMPL_FLAG(T, Name) KELVARA_IMPL_PLAIN(T, Name)
+#define KELVARA_IMPL_EMBEDDED(T, Name)                                                             \
+private:                                                                                           \
+    C##T m_##Name;                                                                                 \
+    I##T& getWritable##Name() override { return m_##Name; }                                        \
+                                                                                                   \
+public:                                                                                            \
+    I##T##Handle get##Name() const override { return I##T##Handle(new C##T##Handle(&m_##Name)); } \
+    void set##Name(const I##T& value) override { m_##Name.copyFrom(value); }
+#define KELVARA_IMPL_OPTIONAL(T, Name)                                                                     \
+private:                                                                                                   \
+    std::unique_ptr<C##T> m_##Name;                                                                        \
+                                                                                                           \
+public:                                                                                                    \
+    I##T##Handle get##Name() const override {                                                              \
+        return m_##Name ? I##T##Handle(new C##T##Handle(m_##Name.get())) : I##T##Handle();                 \
+    }                                                                                                      \
+    I##T##WritableHandle allocate##Name() override {                                                       \
+        if (!m_##Name) m_##Name = std::make_unique<C##T>();                                                \
+        return I##T##WritableHandle(new C##T##WritableHandle(m_##Name.get()));                             \
+    }                                                                                                      \
+    void clear##Name() override { m_##Name.reset(); }
+#define KELVARA_IMPL_CHILDREN(T, Name)                                                                       \
+private:                                                                                                     \
+    C##T##Array m_##Name;                                                                                    \
+                                                                                                             \
+public:                                                                                                      \
+    I##T##ArrayHandle get##Name() const override { return I##T##ArrayHandle(new C##T##ArrayHandle(&m_##Name)); }
 
-#define KELVARA_IMPL_(kind, T, Name) KELVARA_IMPL_##kind(T, Name)
+#define KELVARA_IMPL_(entry, T, Name, D, since) KELVARA_IMPL_##entry(T, Name)
 
 #define KELVARA_RECORD(Class, RecordName, LIST)                 \
     LIST(KELVARA_IFACE_)                                        \
@@ -337,15 +498,3 @@ private:                                                                        
     Type& getWritable##Name() override { return m_##Name; }                          \
                                                                                      \
 public:
-
-// In the interface: Type getName() const and setName(Type) over a PLAIN field.
-#define KELVARA_PLAIN_ACCESSORS(Type, Name)                                       \
-public:                                                                           \
-    Type get##Name() const { return getStored##Name().getValue(); }               \
-    void set##Name(Type value) { getWritable##Name() = value; }
-
-// As KELVARA_PLAIN_ACCESSORS for a flag read as isName().
-#define KELVARA_PLAIN_FLAG_ACCESSORS(Name)                                        \
-public:                                                                           \
-    bool is##Name() const { return getStored##Name().getValue(); }                \
-    void set##Name(bool value) { getWritable##Name() = value; }

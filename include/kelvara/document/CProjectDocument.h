@@ -15,12 +15,13 @@
 #include <string>
 #include <vector>
 
-#include "kelvara/document/Roots.h"
+#include "kelvara/base/KindRegistry.h"
 
 class CKelvaraArchive;
 
-#define KELVARA_DOCUMENT_FORWARD(Thing) class C##Thing##Root;
-KELVARA_DOCUMENT_ROOTS(KELVARA_DOCUMENT_FORWARD)
+// The document holds one root of every ROOT kind of the registry, stored in registry order.
+#define KELVARA_DOCUMENT_FORWARD(Thing, Identifier, Iteration, Role, Folder) KELVARA_IF_ROOT_##Role(class C##Thing##Root;)
+KELVARA_KINDS(KELVARA_DOCUMENT_FORWARD)
 #undef KELVARA_DOCUMENT_FORWARD
 
 class CProjectDocument {
@@ -46,10 +47,9 @@ public:
     CProjectDocument& operator=(const CProjectDocument& other);
     ~CProjectDocument();
 
-#define KELVARA_DOCUMENT_ACCESSOR(Thing)          \
-    C##Thing##Root& get##Thing##Root();           \
-    const C##Thing##Root& get##Thing##Root() const;
-    KELVARA_DOCUMENT_ROOTS(KELVARA_DOCUMENT_ACCESSOR)
+#define KELVARA_DOCUMENT_ACCESSOR(Thing, Identifier, Iteration, Role, Folder) \
+    KELVARA_IF_ROOT_##Role(C##Thing##Root& get##Thing##Root(); const C##Thing##Root& get##Thing##Root() const;)
+    KELVARA_KINDS(KELVARA_DOCUMENT_ACCESSOR)
 #undef KELVARA_DOCUMENT_ACCESSOR
 
     std::vector<std::uint8_t> save();

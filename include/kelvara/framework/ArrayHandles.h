@@ -2,7 +2,8 @@
 // Every operation on a handle without an array answers the neutral value (0, -1, empty handles).
 #pragma once
 
-#include "kelvara/framework/ArrayHandleInterfaces.h"
+#include "kelvara/base/ArrayHandleInterfaces.h"
+#include "kelvara/framework/Handles.h"
 #include "kelvara/framework/UniqueObjectPointerArray.h"
 
 // Walks the ordered index: place -1 is before the first element, place count after the last.

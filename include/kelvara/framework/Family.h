@@ -1,86 +1,43 @@
-// A kind's family, one line at each place (ID is the identifier class, it whether the list is
-// iterable in identifier order):
-//   KELVARA_FORWARD(Thing)                    before I<Thing>: names the family's classes
-//   KELVARA_INTERFACE(Thing)                  inside I<Thing>: clone, getHandle, getWritableHandle
-//   KELVARA_INTERFACE_FAMILY(Thing)           after I<Thing>: I<Thing>Handle, I<Thing>WritableHandle
-//   KELVARA_INTERFACE_ARRAY(Thing, ID, it)    the same plus I<Thing>ArrayHandle, for listed kinds
-//   KELVARA_OBJECT(Thing)                     inside C<Thing>: copy, assignment, clone, handle makers
-//   KELVARA_OBJECT_FAMILY(Thing)              after C<Thing>: C<Thing>Handle, C<Thing>WritableHandle
-//   KELVARA_KIND_FAMILY(Thing, ID, it)        the same plus C<Thing>Array and C<Thing>ArrayHandle
-//   KELVARA_ROOT_FAMILY(Thing, ID, it)        the same plus I/C<Thing>Root and the root's handles
-//   KELVARA_DEFINE_KIND(Thing, ID, it)        in the kind's .cpp: the one instantiation of its templates
+// A kind's concrete family, one line at each place. The registry (base/KindRegistry.h) gives each
+// kind its identifier, iteration form and role; the macros below read them from
+// kelvara::KindTraits and refuse (at compile time) a family that does not match the registry line:
+//   KELVARA_OBJECT(Thing)          inside C<Thing>: default construction at the list's defaults,
+//                                  copy, assignment, clone, handle makers
+//   KELVARA_OBJECT_FAMILY(Thing)   after C<Thing> of a SINGLE kind: C<Thing>Handle, C<Thing>WritableHandle
+//   KELVARA_KIND_FAMILY(Thing)     after C<Thing> of a LISTED kind: the same plus C<Thing>Array and
+//                                  C<Thing>ArrayHandle (the positional form for a kind with both;
+//                                  its iterable form is CBasicArrayHandle<I, C, ID, true>)
+//   KELVARA_ROOT_FAMILY(Thing)     after C<Thing> of a ROOT kind: the same plus I/C<Thing>Root and the
+//                                  root's handles
+//   KELVARA_DEFINE_KIND(Thing)     in the kind's .cpp (LISTED and ROOT kinds): the one explicit
+//                                  instantiation of its templates
+// Kinds outside the registry (test kinds) use the *_AS forms, which take the identifier and the
+// iteration form explicitly.
 #pragma once
 
+#include "kelvara/base/Kinds.h"
 #include "kelvara/base/Record.h"
 #include "kelvara/framework/ArrayHandles.h"
 #include "kelvara/framework/Handles.h"
-#include "kelvara/framework/Identifiers.h"
 #include "kelvara/framework/Root.h"
 
-namespace kelvara {
-// The concrete class behind an interface (the generic tests build children through it).
-template <class I>
-struct ConcreteOf;
-}  // namespace kelvara
-
-#define KELVARA_FORWARD(Thing) \
-    class I##Thing;                \
-    class I##Thing##Handle;        \
-    class I##Thing##WritableHandle; \
-    class I##Thing##ArrayHandle;   \
-    class C##Thing;
-
-#define KELVARA_INTERFACE(Thing)                                      \
-public:                                                               \
-    virtual I##Thing* clone() const = 0;                              \
-    I##Thing##Handle getHandle() const;                               \
-    I##Thing##WritableHandle getWritableHandle();                     \
-                                                                      \
-private:                                                              \
-    virtual IHandle<I##Thing>* handle() const = 0;                    \
-    virtual IWritableHandle<I##Thing>* writableHandle() = 0;          \
-                                                                      \
-public:
-
-#define KELVARA_NAMED_WRAPPER(Name, BaseClass)                           \
-    class Name : public BaseClass {                                      \
-        using Base = BaseClass;                                          \
-                                                                         \
-    public:                                                              \
-        using Base::Base;                                                \
-        Name() = default;                                                \
-        Name(const Base& other) : Base(other) {}                         \
-        Name(Base&& other) noexcept : Base(std::move(other)) {}          \
-    };
-
-#define KELVARA_INTERFACE_FAMILY(Thing)                                                              \
-    KELVARA_NAMED_WRAPPER(I##Thing##Handle, CWrapperHandle<I##Thing>)                                \
-    KELVARA_NAMED_WRAPPER(I##Thing##WritableHandle, CWritableWrapperHandle<I##Thing>)                \
-    inline I##Thing##Handle I##Thing::getHandle() const { return I##Thing##Handle(handle()); }       \
-    inline I##Thing##WritableHandle I##Thing::getWritableHandle() {                                  \
-        return I##Thing##WritableHandle(writableHandle());                                           \
-    }
-
-#define KELVARA_INTERFACE_ARRAY(Thing, ID, iterable)                                        \
-    KELVARA_INTERFACE_FAMILY(Thing)                                                            \
-    class I##Thing##ArrayHandle : public CWrapperArrayHandle<I##Thing, ID, iterable> {         \
-    public:                                                                                    \
-        using Base = CWrapperArrayHandle<I##Thing, ID, iterable>;                              \
-                                                                                               \
-        using Base::Base;                                                                      \
-        I##Thing##ArrayHandle() = default;                                                     \
-        I##Thing##ArrayHandle(const Base& other) : Base(other) {}                              \
-        I##Thing##ArrayHandle(Base&& other) noexcept : Base(std::move(other)) {}               \
-    };
+namespace kelvara::detail {
+// A new object takes its defaults from its field list; objects without one start as constructed.
+template <class T>
+void initializeRecord(T& object) {
+    if constexpr (requires { object.initialize(); }) object.initialize();
+}
+}  // namespace kelvara::detail
 
 #define KELVARA_OBJECT(Thing)                                                       \
 public:                                                                             \
+    C##Thing() { ::kelvara::detail::initializeRecord(*this); }                      \
     C##Thing(const C##Thing& other) : I##Thing() { this->copyFrom(other); }         \
     C##Thing& operator=(const C##Thing& other) {                                    \
         this->copyFrom(other);                                                      \
         return *this;                                                               \
     }                                                                               \
-    I##Thing* clone() const override { return new C##Thing(*this); }               \
+    [[nodiscard]] I##Thing* clone() const override { return new C##Thing(*this); } \
                                                                                     \
 private:                                                                            \
     IHandle<I##Thing>* handle() const override;                                     \
@@ -88,7 +45,7 @@ private:                                                                        
                                                                                     \
 public:
 
-#define KELVARA_OBJECT_FAMILY(Thing)                                                                        \
+#define KELVARA_OBJECT_FAMILY_AS(Thing)                                                                        \
     class C##Thing##Handle : public CBasicHandle<I##Thing, C##Thing> {                                     \
     public:                                                                                                 \
         using CBasicHandle<I##Thing, C##Thing>::CBasicHandle;                                               \
@@ -118,8 +75,8 @@ public:
         using type = C##Thing;                                                                              \
     };
 
-#define KELVARA_KIND_FAMILY(Thing, ID, iterable)                                                           \
-    KELVARA_OBJECT_FAMILY(Thing)                                                                           \
+#define KELVARA_KIND_FAMILY_AS(Thing, ID, iterable)                                                           \
+    KELVARA_OBJECT_FAMILY_AS(Thing)                                                                        \
     extern template class kelvara::detail::OwningCore<C##Thing, I##Thing,                                 \
                                                       kelvara::detail::ObjectElementTraits<I##Thing, C##Thing>>; \
     extern template class CUniqueObjectPointerArray<I##Thing, C##Thing, ID>;                               \
@@ -156,8 +113,8 @@ public:
         }                                                                                                  \
     };
 
-#define KELVARA_ROOT_FAMILY(Thing, ID, iterable)                                                           \
-    KELVARA_KIND_FAMILY(Thing, ID, iterable)                                                               \
+#define KELVARA_ROOT_FAMILY_AS(Thing, ID, iterable)                                                        \
+    KELVARA_KIND_FAMILY_AS(Thing, ID, iterable)                                                               \
     class I##Thing##Root : public IRoot<I##Thing, ID, I##Thing##ArrayHandle> {};                          \
     class C##Thing##Root : public CRoot<I##Thing##Root, C##Thing##Root, I##Thing, C##Thing, ID, iterable,  \
                                         C##Thing##Array, I##Thing##ArrayHandle> {};                        \
@@ -166,9 +123,30 @@ public:
     using I##Thing##RootHandle = CWrapperHandle<I##Thing##Root>;                                           \
     using I##Thing##RootWritableHandle = CWritableWrapperHandle<I##Thing##Root>;
 
-#define KELVARA_DEFINE_KIND(Thing, ID, iterable)                                                           \
+#define KELVARA_DEFINE_KIND_AS(Thing, ID, iterable)                                                           \
     template class kelvara::detail::OwningCore<C##Thing, I##Thing,                                        \
                                                kelvara::detail::ObjectElementTraits<I##Thing, C##Thing>>;  \
     template class CUniqueObjectPointerArray<I##Thing, C##Thing, ID>;                                      \
     template class kelvara::detail::CBasicArrayHandleCommon<I##Thing, C##Thing, ID, iterable>;            \
     template class CBasicArrayHandle<I##Thing, C##Thing, ID, iterable>;
+
+// ---- the registry's kinds ----
+
+#define KELVARA_TRAITS_OF(Thing) ::kelvara::KindTraits<I##Thing>
+#define KELVARA_CHECK_ROLE_(Thing, role, what)                                                  \
+    static_assert(KELVARA_TRAITS_OF(Thing)::kRole == ::kelvara::KindRole::role,               \
+                  #Thing ": the family macro does not match the kind's registry line (" what ")");
+
+#define KELVARA_OBJECT_FAMILY(Thing) \
+    KELVARA_CHECK_ROLE_(Thing, Single, "SINGLE") KELVARA_OBJECT_FAMILY_AS(Thing)
+
+#define KELVARA_KIND_FAMILY(Thing)                                                                        \
+    KELVARA_CHECK_ROLE_(Thing, Listed, "LISTED")                                                          \
+    KELVARA_KIND_FAMILY_AS(Thing, KELVARA_TRAITS_OF(Thing)::ID, KELVARA_TRAITS_OF(Thing)::kPrimaryIterable)
+
+#define KELVARA_ROOT_FAMILY(Thing)                                                                        \
+    KELVARA_CHECK_ROLE_(Thing, Root, "ROOT")                                                              \
+    KELVARA_ROOT_FAMILY_AS(Thing, KELVARA_TRAITS_OF(Thing)::ID, KELVARA_TRAITS_OF(Thing)::kPrimaryIterable)
+
+#define KELVARA_DEFINE_KIND(Thing)                                                                        \
+    KELVARA_DEFINE_KIND_AS(Thing, KELVARA_TRAITS_OF(Thing)::ID, KELVARA_TRAITS_OF(Thing)::kPrimaryIterable)

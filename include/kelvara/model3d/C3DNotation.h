@@ -2,14 +2,14 @@
 #pragma once
 
 #include "kelvara/base/I3DNotation.h"
+#include "kelvara/framework/Family.h"
 
 class C3DNotation : public I3DNotation {
     KELVARA_OBJECT(3DNotation)
-    KELVARA_RECORD_MEMBERS(KELVARA_3DNOTATION_FIELDS)
+    KELVARA_RECORD_MEMBERS(KELVARA_FIELDS_3DNotation)
 
 public:
-    C3DNotation() { initialize(); }
     ~C3DNotation() override = default;
 };
 
-KELVARA_ROOT_FAMILY(3DNotation, C3DNotationID, false)
+KELVARA_ROOT_FAMILY(3DNotation)

@@ -2,13 +2,13 @@
 #pragma once
 
 #include "kelvara/base/I3DWorldSettings.h"
+#include "kelvara/framework/Family.h"
 
 class C3DWorldSettings : public I3DWorldSettings {
     KELVARA_OBJECT(3DWorldSettings)
-    KELVARA_RECORD_MEMBERS(KELVARA_3DWORLDSETTINGS_FIELDS)
+    KELVARA_RECORD_MEMBERS(KELVARA_FIELDS_3DWorldSettings)
 
 public:
-    C3DWorldSettings() { clear(); }
     ~C3DWorldSettings() override = default;
 };
 

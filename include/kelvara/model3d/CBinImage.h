@@ -3,21 +3,14 @@
 #pragma once
 
 #include "kelvara/base/IBinImage.h"
+#include "kelvara/framework/Family.h"
 
 class CBinImage : public IBinImage {
     KELVARA_OBJECT(BinImage)
-    KELVARA_RECORD_MEMBERS(KELVARA_BINIMAGE_STORED_FIELDS)
+    KELVARA_RECORD_MEMBERS(KELVARA_FIELDS_BinImage)
 
 public:
-    CBinImage();
     ~CBinImage() override = default;
-
-    const CBinImageContent& getContent() const override { return m_Content; }
-
-private:
-    CBinImageContent& getWritableContent() override { return m_Content; }
-
-    CBinImageContent m_Content;
 };
 
-KELVARA_ROOT_FAMILY(BinImage, CBinImageID, false)
+KELVARA_ROOT_FAMILY(BinImage)

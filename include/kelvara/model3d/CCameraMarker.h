@@ -2,13 +2,13 @@
 #pragma once
 
 #include "kelvara/base/ICameraMarker.h"
+#include "kelvara/framework/Family.h"
 
 class CCameraMarker : public ICameraMarker {
     KELVARA_OBJECT(CameraMarker)
-    KELVARA_RECORD_MEMBERS(KELVARA_CAMERAMARKER_FIELDS)
+    KELVARA_RECORD_MEMBERS(KELVARA_FIELDS_CameraMarker)
 
 public:
-    CCameraMarker() = default;
     ~CCameraMarker() override = default;
 };
 

@@ -2,13 +2,13 @@
 #pragma once
 
 #include "kelvara/base/ICubeMap.h"
+#include "kelvara/framework/Family.h"
 
 class CCubeMap : public ICubeMap {
     KELVARA_OBJECT(CubeMap)
-    KELVARA_RECORD_MEMBERS(KELVARA_CUBEMAP_FIELDS)
+    KELVARA_RECORD_MEMBERS(KELVARA_FIELDS_CubeMap)
 
 public:
-    CCubeMap() { Clear(); }
     ~CCubeMap() override = default;
 };
 

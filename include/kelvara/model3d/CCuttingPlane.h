@@ -3,21 +3,17 @@
 #pragma once
 
 #include "kelvara/base/ICuttingPlane.h"
+#include "kelvara/framework/Family.h"
 #include "kelvara/model3d/CGraphicalTransform.h"
 
 class CCuttingPlane : public ICuttingPlane {
     KELVARA_OBJECT(CuttingPlane)
-    KELVARA_RECORD_MEMBERS(KELVARA_CUTTINGPLANE_FIELDS)
+    KELVARA_RECORD_MEMBERS(KELVARA_FIELDS_CuttingPlane)
 
 public:
-    CCuttingPlane();
     explicit CCuttingPlane(const CString& name);
     ~CCuttingPlane() override = default;
 
-    IGraphicalTransformHandle getTransform() const override { return m_Transform.getHandle(); }
-
-protected:
-    IGraphicalTransformWritableHandle getWritableTransform() override { return m_Transform.getWritableHandle(); }
 };
 
-KELVARA_ROOT_FAMILY(CuttingPlane, CCuttingPlaneID, false)
+KELVARA_ROOT_FAMILY(CuttingPlane)

@@ -5,12 +5,12 @@
 #include <memory>
 
 #include "kelvara/base/IGraphicalMaterial.h"
+#include "kelvara/framework/Family.h"
 
 class CGraphicalMaterial : public IGraphicalMaterial {
     KELVARA_OBJECT(GraphicalMaterial)
 
 public:
-    CGraphicalMaterial() = default;
     explicit CGraphicalMaterial(const char* colorDefinition);
     // The diffuse colour and the transparency; the ambient colour follows the diffuse one when
     // ambientFromDiffuse is true.

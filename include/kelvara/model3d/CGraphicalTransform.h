@@ -2,13 +2,13 @@
 #pragma once
 
 #include "kelvara/base/IGraphicalTransform.h"
+#include "kelvara/framework/Family.h"
 #include "kelvara/model3d/GraphicalPointerArray.h"
 
 class CGraphicalTransform : public IGraphicalTransform {
     KELVARA_OBJECT(GraphicalTransform)
 
 public:
-    CGraphicalTransform() = default;                     // the identity
     explicit CGraphicalTransform(const float* matrix);   // 16 floats; null gives the identity
     ~CGraphicalTransform() override = default;
 

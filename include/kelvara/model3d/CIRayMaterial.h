@@ -2,12 +2,12 @@
 #pragma once
 
 #include "kelvara/base/IIRayMaterial.h"
+#include "kelvara/framework/Family.h"
 
 class CIRayMaterialDefinition : public IIRayMaterialDefinition {
     KELVARA_OBJECT(IRayMaterialDefinition)
 
 public:
-    CIRayMaterialDefinition() = default;
     ~CIRayMaterialDefinition() override = default;
 
     const CProjectString& getName() const override { return m_name; }
@@ -22,13 +22,12 @@ private:
     CIRayAttributeMap m_attributes;  // name to type
 };
 
-KELVARA_OBJECT_FAMILY(IRayMaterialDefinition)
+KELVARA_OBJECT_FAMILY_AS(IRayMaterialDefinition)
 
 class CIRayMaterialInstance : public IIRayMaterialInstance {
     KELVARA_OBJECT(IRayMaterialInstance)
 
 public:
-    CIRayMaterialInstance() = default;
     explicit CIRayMaterialInstance(const CIRayMaterialDefinition& definition) { m_definition.copyFrom(definition); }
     ~CIRayMaterialInstance() override = default;
 
@@ -43,4 +42,4 @@ private:
     CIRayAttributeMap m_values;  // name to value
 };
 
-KELVARA_OBJECT_FAMILY(IRayMaterialInstance)
+KELVARA_OBJECT_FAMILY_AS(IRayMaterialInstance)

@@ -2,14 +2,14 @@
 #pragma once
 
 #include "kelvara/base/IPhysicalLight.h"
+#include "kelvara/framework/Family.h"
 
 class CPhysicalLight : public IPhysicalLight {
     KELVARA_OBJECT(PhysicalLight)
-    KELVARA_RECORD_MEMBERS(KELVARA_PHYSICALLIGHT_FIELDS)
+    KELVARA_RECORD_MEMBERS(KELVARA_FIELDS_PhysicalLight)
 
 public:
-    CPhysicalLight() { initialize(); }
     ~CPhysicalLight() override = default;
 };
 
-KELVARA_ROOT_FAMILY(PhysicalLight, CPhysicalLightID, false)
+KELVARA_ROOT_FAMILY(PhysicalLight)

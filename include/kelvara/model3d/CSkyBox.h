@@ -3,26 +3,21 @@
 #pragma once
 
 #include "kelvara/base/ISkyBox.h"
+#include "kelvara/framework/Family.h"
 #include "kelvara/model3d/CCubeMap.h"
 #include "kelvara/model3d/CGraphicalImage.h"
 
 class CSkyBox : public ISkyBox {
     KELVARA_OBJECT(SkyBox)
-    KELVARA_RECORD_MEMBERS(KELVARA_SKYBOX_FIELDS)
+    KELVARA_RECORD_MEMBERS(KELVARA_FIELDS_SkyBox)
 
 public:
-    CSkyBox();
     explicit CSkyBox(const CString& name);
     ~CSkyBox() override = default;
-
-    ICubeMapHandle getCubeMap() const override;
-    ICubeMapWritableHandle allocateCubeMap() override;
-    void clearCubeMap() override { m_CubeMap.reset(); }
-    IGraphicalImageArrayHandle getImageArray() const override;
 
 private:
     int addImage(const IGraphicalImage& image) override { return m_ImageArray.Add(image); }
     bool removeImage(const CGraphicalImageID& id) override { return m_ImageArray.Remove(id); }
 };
 
-KELVARA_ROOT_FAMILY(SkyBox, CSkyBoxID, false)
+KELVARA_ROOT_FAMILY(SkyBox)

@@ -3,22 +3,16 @@
 #pragma once
 
 #include "kelvara/base/ITextureDefinition.h"
+#include "kelvara/framework/Family.h"
 
 class CTextureDefinition : public ITextureDefinition {
     KELVARA_OBJECT(TextureDefinition)
-    KELVARA_RECORD_MEMBERS(KELVARA_TEXTUREDEFINITION_STORED_FIELDS)
+    KELVARA_RECORD_MEMBERS(KELVARA_FIELDS_TextureDefinition)
 
 public:
-    CTextureDefinition() = default;
     CTextureDefinition(const CString& name, const CString& definition);
     ~CTextureDefinition() override = default;
 
-    const CEntity3DID& getImportedEntityID() const override { return m_ImportedEntityID; }
-    void setImportedEntityID(const CEntity3DID& id) override { m_ImportedEntityID = id; }
-    CEntity3DID& getWritableImportedEntityID() override { return m_ImportedEntityID; }
-
-private:
-    CEntity3DID m_ImportedEntityID;
 };
 
-KELVARA_ROOT_FAMILY(TextureDefinition, CTextureDefinitionID, false)
+KELVARA_ROOT_FAMILY(TextureDefinition)

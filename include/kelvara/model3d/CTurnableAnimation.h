@@ -2,13 +2,13 @@
 #pragma once
 
 #include "kelvara/base/ITurnableAnimation.h"
+#include "kelvara/framework/Family.h"
 
 class CTurnableAnimation : public ITurnableAnimation {
     KELVARA_OBJECT(TurnableAnimation)
-    KELVARA_RECORD_MEMBERS(KELVARA_TURNABLEANIMATION_FIELDS)
+    KELVARA_RECORD_MEMBERS(KELVARA_FIELDS_TurnableAnimation)
 
 public:
-    CTurnableAnimation() { initialize(); }
     ~CTurnableAnimation() override = default;
 };
 

@@ -2,18 +2,15 @@
 #pragma once
 
 #include "kelvara/base/IViewpointCamera.h"
+#include "kelvara/framework/Family.h"
 
 class CViewpointCamera : public IViewpointCamera {
     KELVARA_OBJECT(ViewpointCamera)
-    KELVARA_RECORD_MEMBERS(KELVARA_VIEWPOINTCAMERA_FIELDS)
+    KELVARA_RECORD_MEMBERS(KELVARA_FIELDS_ViewpointCamera)
 
 public:
-    CViewpointCamera() { clear(); }
     ~CViewpointCamera() override = default;
 
-    // Stands 30 m behind (negative y) and 10 m above the origin, converted to 3D units by a
-    // default world, looking at the origin with Up in the vertical plane through the view.
-    void clear() override;
     // Normalises Forwards and Up, then makes Up perpendicular to Forwards in the plane they span.
     // A zero or non-finite Forwards becomes (1, 0, 0) (the answer is then false), a zero or
     // non-finite Up (0, 0, 1). When Up lies along Forwards, the side vector is Forwards turned a

@@ -2,20 +2,16 @@
 #pragma once
 
 #include "kelvara/base/IViewpointCuttingPlane.h"
+#include "kelvara/framework/Family.h"
 #include "kelvara/model3d/CGraphicalTransform.h"
 
 class CViewpointCuttingPlane : public IViewpointCuttingPlane {
     KELVARA_OBJECT(ViewpointCuttingPlane)
-    KELVARA_RECORD_MEMBERS(KELVARA_VIEWPOINTCUTTINGPLANE_FIELDS)
+    KELVARA_RECORD_MEMBERS(KELVARA_FIELDS_ViewpointCuttingPlane)
 
 public:
-    CViewpointCuttingPlane() { setEnabled(CProjectBool(false)); }
     ~CViewpointCuttingPlane() override = default;
 
-    IGraphicalTransformHandle getTransform() const override { return m_Transform.getHandle(); }
-
-protected:
-    IGraphicalTransformWritableHandle getWritableTransform() override { return m_Transform.getWritableHandle(); }
 };
 
 KELVARA_OBJECT_FAMILY(ViewpointCuttingPlane)

@@ -2,21 +2,20 @@
 #pragma once
 
 #include "kelvara/base/ICode.h"
+#include "kelvara/framework/Family.h"
 #include "kelvara/schedule/CCodeValue.h"
 
 class CCode : public ICode {
     KELVARA_OBJECT(Code)
-    KELVARA_RECORD_MEMBERS(KELVARA_CODE_FIELDS)
+    KELVARA_RECORD_MEMBERS(KELVARA_FIELDS_Code)
 
 public:
-    CCode() { initialize(); }
     ~CCode() override = default;
 
-    ICodeValueArrayHandle getCodeValues() const override;
     void insertCodeValue(int index, const ICodeValue& value) override;
     bool removeCodeValue(int index) override;
     bool attachCodeValue(ICodeValueWritableHandle handle, int index) override;
     ICodeValueWritableHandle detachCodeValue(const CCodeValueID& id) override;
 };
 
-KELVARA_ROOT_FAMILY(Code, CCodeID, false)
+KELVARA_ROOT_FAMILY(Code)

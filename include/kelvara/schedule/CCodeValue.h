@@ -5,16 +5,23 @@
 #include <memory>
 
 #include "kelvara/base/ICodeValue.h"
+#include "kelvara/framework/Family.h"
 
+// The list's own members, except that the sub-value list is held by pointer (CCodeValueArray is
+// not complete inside CCodeValue).
 #define KELVARA_CODE_VALUE_MEMBER_IDENTITY KELVARA_IMPL_IDENTITY
 #define KELVARA_CODE_VALUE_MEMBER_VALUE KELVARA_IMPL_VALUE
-#define KELVARA_CODE_VALUE_MEMBER_CHILDREN KELVARA_IMPL_OPTIONAL
-#define KELVARA_CODE_VALUE_MEMBER_(kind, T, Name) KELVARA_CODE_VALUE_MEMBER_##kind(T, Name)
+#define KELVARA_CODE_VALUE_MEMBER_CHILDREN(T, Name) \
+private:                                            \
+    std::unique_ptr<C##T##Array> m_##Name;          \
+                                                    \
+public:
+#define KELVARA_CODE_VALUE_MEMBER_(entry, T, Name, D, since) KELVARA_CODE_VALUE_MEMBER_##entry(T, Name)
 
 class CCodeValueArray;
 
 class CCodeValue : public ICodeValue {
-    KELVARA_CODE_VALUE_FIELDS(KELVARA_CODE_VALUE_MEMBER_)
+    KELVARA_FIELDS_CodeValue(KELVARA_CODE_VALUE_MEMBER_)
 
 public:
     // White bar, no name or description, no sub-values, a null identifier.
@@ -22,7 +29,7 @@ public:
     CCodeValue(const CCodeValue& other);
     CCodeValue& operator=(const CCodeValue& other);
     ~CCodeValue() override;
-    ICodeValue* clone() const override;
+    [[nodiscard]] ICodeValue* clone() const override;
 
     ICodeValueArrayHandle getSubCodeValues() const override;
     void insertSubCodeValue(int index, const ICodeValue& value) override;
@@ -35,7 +42,7 @@ private:
     IWritableHandle<ICodeValue>* writableHandle() override;
 };
 
-KELVARA_KIND_FAMILY(CodeValue, CCodeValueID, false)
+KELVARA_KIND_FAMILY(CodeValue)
 
 namespace kelvara::detail {
 

@@ -2,14 +2,14 @@
 #pragma once
 
 #include "kelvara/base/ICost.h"
+#include "kelvara/framework/Family.h"
 
 class CCost : public ICost {
     KELVARA_OBJECT(Cost)
-    KELVARA_RECORD_MEMBERS(KELVARA_COST_FIELDS)
+    KELVARA_RECORD_MEMBERS(KELVARA_FIELDS_Cost)
 
 public:
-    CCost() { initialize(); }
     ~CCost() override = default;
 };
 
-KELVARA_KIND_FAMILY(Cost, CCostID, false)
+KELVARA_KIND_FAMILY(Cost)

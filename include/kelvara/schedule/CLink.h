@@ -2,15 +2,15 @@
 #pragma once
 
 #include "kelvara/base/ILink.h"
+#include "kelvara/framework/Family.h"
 
 class CLink : public ILink {
     KELVARA_OBJECT(Link)
-    KELVARA_RECORD_MEMBERS(KELVARA_LINK_FIELDS)
+    KELVARA_RECORD_MEMBERS(KELVARA_FIELDS_Link)
 
 public:
-    CLink() { initialize(); }
     CLink(const CTaskID& upstreamTask, const CLinkType& type) { initialize(upstreamTask, type); }
     ~CLink() override = default;
 };
 
-KELVARA_KIND_FAMILY(Link, CLinkID, false)
+KELVARA_KIND_FAMILY(Link)

@@ -2,22 +2,16 @@
 #pragma once
 
 #include "kelvara/base/IPosition.h"
+#include "kelvara/framework/Family.h"
 #include "kelvara/model3d/CViewpointCamera.h"
 
 class CPosition : public IPosition {
     KELVARA_OBJECT(Position)
-    KELVARA_RECORD_MEMBERS(KELVARA_POSITION_FIELDS)
+    KELVARA_RECORD_MEMBERS(KELVARA_FIELDS_Position)
 
 public:
-    CPosition() { initialize(CString()); }
     explicit CPosition(const CString& name) { initialize(name); }
     ~CPosition() override = default;
-
-    IViewpointCameraHandle getViewpoint() const override { return m_Viewpoint.getHandle(); }
-    void setViewpoint(const IViewpointCamera& viewpoint) override { m_Viewpoint.copyFrom(viewpoint); }
-
-private:
-    IViewpointCamera& getWritableViewpoint() override { return m_Viewpoint; }
 };
 
-KELVARA_ROOT_FAMILY(Position, CPositionID, false)
+KELVARA_ROOT_FAMILY(Position)

@@ -3,13 +3,13 @@
 #pragma once
 
 #include "kelvara/base/ISupplyChain.h"
+#include "kelvara/framework/Family.h"
 
 class CSupplyChain : public ISupplyChain {
     KELVARA_OBJECT(SupplyChain)
-    KELVARA_RECORD_MEMBERS(KELVARA_SUPPLY_CHAIN_FIELDS)
+    KELVARA_RECORD_MEMBERS(KELVARA_FIELDS_SupplyChain)
 
 public:
-    CSupplyChain() { initialize(CCompanyID::getNullID()); }
     explicit CSupplyChain(const CCompanyID& supplier) { initialize(supplier); }
     ~CSupplyChain() override = default;
 };

@@ -3,18 +3,18 @@
 #pragma once
 
 #include "kelvara/base/ITaskCategory.h"
+#include "kelvara/framework/Family.h"
 
 class CTaskCategory : public ITaskCategory {
     KELVARA_OBJECT(TaskCategory)
-    KELVARA_RECORD_MEMBERS(KELVARA_TASK_CATEGORY_FIELDS)
+    KELVARA_RECORD_MEMBERS(KELVARA_FIELDS_TaskCategory)
 
 public:
-    CTaskCategory() { clear(); }
     explicit CTaskCategory(const CProjectString& name) {
-        clear();
+        initialize();
         setName(name);
     }
     ~CTaskCategory() override = default;
 };
 
-KELVARA_ROOT_FAMILY(TaskCategory, CTaskCategoryID, false)
+KELVARA_ROOT_FAMILY(TaskCategory)

@@ -3,17 +3,17 @@
 #pragma once
 
 #include "kelvara/base/ITaskState.h"
+#include "kelvara/framework/Family.h"
 
 class CTaskState : public ITaskState {
     KELVARA_OBJECT(TaskState)
-    KELVARA_RECORD_MEMBERS(KELVARA_TASK_STATE_FIELDS)
+    KELVARA_RECORD_MEMBERS(KELVARA_FIELDS_TaskState)
 
 public:
-    CTaskState() = default;
     ~CTaskState() override = default;
 };
 
-KELVARA_ROOT_FAMILY(TaskState, CTaskStateID, false)
+KELVARA_ROOT_FAMILY(TaskState)
 
 // Name, default flag, status and colour, in that order; the identifier is not compared.
 bool operator==(const CTaskState& a, const CTaskState& b);

@@ -2,17 +2,17 @@
 #pragma once
 
 #include "kelvara/base/IUserField.h"
+#include "kelvara/framework/Family.h"
 
 class CUserField : public IUserField {
     KELVARA_OBJECT(UserField)
-    KELVARA_RECORD_MEMBERS(KELVARA_USER_FIELD_FIELDS)
+    KELVARA_RECORD_MEMBERS(KELVARA_FIELDS_UserField)
 
 public:
-    CUserField() { initialize(); }
     ~CUserField() override = default;
 };
 
-KELVARA_ROOT_FAMILY(UserField, CUserFieldID, false)
+KELVARA_ROOT_FAMILY(UserField)
 
 // A new default field owned by the caller; null when it cannot be allocated.
 IUserField* createTemporaryUserField();

@@ -2,23 +2,19 @@
 #pragma once
 
 #include "kelvara/base/IUserFieldValue.h"
+#include "kelvara/framework/Family.h"
 
 class CUserFieldValue : public IUserFieldValue {
     KELVARA_OBJECT(UserFieldValue)
-    KELVARA_RECORD_MEMBERS(KELVARA_USER_FIELD_VALUE_FIELDS)
+    KELVARA_RECORD_MEMBERS(KELVARA_FIELDS_UserFieldValue)
 
 public:
     using IUserFieldValue::setValue;
 
-    // An empty value for no field, not imported.
-    CUserFieldValue() {
-        m_Value.Empty();
-        m_Imported = false;
-    }
     ~CUserFieldValue() override = default;
 
 protected:
     IUserField* createUserField() const override;
 };
 
-KELVARA_KIND_FAMILY(UserFieldValue, CUserFieldID, true)
+KELVARA_KIND_FAMILY(UserFieldValue)

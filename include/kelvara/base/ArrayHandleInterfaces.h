@@ -5,7 +5,7 @@
 
 #include <utility>
 
-#include "kelvara/framework/Handles.h"
+#include "kelvara/base/HandleInterfaces.h"
 
 class CKelvaraArchive;
 

@@ -1,6 +1,0 @@
-#include "kelvara/base/ITaskCategory.h"
-
-void ITaskCategory::clear() {
-    setName(CProjectString());
-    getWritableID().generate();
-}
