@@ -17,6 +17,8 @@ std::string printable(const std::uint8_t* p, std::size_t n) {
 
 CKelvaraArchive::CKelvaraArchive() : m_fileVersion(kCurrentFileVersion) {}
 
+CKelvaraArchive::CKelvaraArchive(StoreAtVersion version) : m_fileVersion(version.fileVersion) {}
+
 CKelvaraArchive::CKelvaraArchive(const void* data, std::size_t size, int fileVersion)
     : CArchive(data, size), m_fileVersion(fileVersion) {}
 

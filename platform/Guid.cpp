@@ -24,6 +24,18 @@ public:
         (void)registered;
         seed();
     }
+    void seedFrom(std::uint64_t seed) noexcept {
+        // splitmix64 spreads one seed over the four words of state.
+        for (std::uint64_t& word : m_s) {
+            seed += 0x9E3779B97F4A7C15ull;
+            std::uint64_t z = seed;
+            z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+            z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+            word = z ^ (z >> 31);
+        }
+        if ((m_s[0] | m_s[1] | m_s[2] | m_s[3]) == 0) m_s[0] = 1;
+        m_generation = g_forkGeneration.load(std::memory_order_relaxed);
+    }
     void reseedAfterFork() {
         if (m_generation != g_forkGeneration.load(std::memory_order_relaxed)) seed();
     }
@@ -64,11 +76,18 @@ private:
     unsigned m_generation = 0;
 };
 
+Generator& threadGenerator() {
+    thread_local Generator generator;
+    return generator;
+}
+
 }  // namespace
+
+void seedGuidGenerator(std::uint64_t seed) noexcept { threadGenerator().seedFrom(seed); }
 
 long CoCreateGuid(_GUID* guid) noexcept {
     if (!guid) return -1;
-    thread_local Generator generator;
+    Generator& generator = threadGenerator();
     generator.reseedAfterFork();
     const std::uint64_t hi = generator.next();
     const std::uint64_t lo = generator.next();

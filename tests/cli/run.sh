@@ -34,6 +34,12 @@ expect_ok "verify" "$tool" verify "$dir/sample.kvp"
 expect_ok "walk" "$tool" walk "$dir/sample.kvp"
 grep -q '"Project" at 32' "$dir/out" || fail "walk prints the Project record at offset 32"
 
+# the schema the tool prints is the checked-in one
+expect_ok "schema" "$tool" schema
+cmp -s "$dir/out" "$(dirname "$0")/../golden/schema.txt" || fail "kelvara schema differs from tests/golden/schema.txt"
+# the golden project file is a valid project
+expect_ok "verify golden project" "$tool" verify "$(dirname "$0")/../golden/layouts/project.kvp"
+
 size=$(wc -c < "$dir/sample.kvp")
 head -c 20 "$dir/sample.kvp" > "$dir/short.kvp"
 expect_refused "truncated header" "header" "$tool" info "$dir/short.kvp"

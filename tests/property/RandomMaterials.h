@@ -34,17 +34,7 @@ struct Randomizer<CGraphicalMaterialBuffer> {
 };
 
 template <>
-struct Randomizer<CTextureDefinitionIDArray> {
-    static void apply(CTextureDefinitionIDArray& ids, Rng& rng) {
-        ids.RemoveAll();
-        const int n = between(rng, 0, 4);
-        for (int i = 0; i < n; ++i) {
-            CTextureDefinitionID id;
-            id.generate();
-            ids.Add(id);
-        }
-    }
-};
+struct Randomizer<CTextureDefinitionIDArray> : RandomIDList<CTextureDefinitionIDArray, CTextureDefinitionID> {};
 
 template <>
 struct Randomizer<CGraphicalImageData> {

@@ -8,19 +8,6 @@
 namespace kelvara::test {
 
 // Identifier lists: the generic rule needs a value_type the lists do not declare.
-template <class List, class ID>
-struct RandomIDList {
-    static void apply(List& v, Rng& rng) {
-        v.RemoveAll();
-        const int n = between(rng, 0, 4);
-        for (int i = 0; i < n; ++i) {
-            ID id;
-            id.generate();
-            v.Add(id);
-        }
-    }
-};
-
 template <>
 struct Randomizer<CCuttingPlaneIDArray> : RandomIDList<CCuttingPlaneIDArray, CCuttingPlaneID> {};
 template <>

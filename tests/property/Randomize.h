@@ -38,14 +38,32 @@ inline CString randomText(Rng& rng) {
     return CString(std::move(s));
 }
 
+// Identifiers come from rng, not from the process's generator, so that a filler run from a fixed
+// seed always gives the same bytes.
 template <class T>
 struct Randomizer<T, std::enable_if_t<std::is_base_of_v<CIDBase, T>>> {
     static void apply(T& id, Rng& rng) {
-        if (chance(rng, 5)) id.clear();
-        else id.generate();
-        (void)rng;
+        if (chance(rng, 5)) {
+            id.clear();
+            return;
+        }
+        const std::uint64_t hi = rng(), lo = rng();
+        _GUID guid{};
+        guid.Data1 = static_cast<std::uint32_t>(hi >> 32);
+        guid.Data2 = static_cast<std::uint16_t>(hi >> 16);
+        guid.Data3 = static_cast<std::uint16_t>((hi & 0x0FFF) | 0x4000);
+        for (int i = 0; i < 8; ++i) guid.Data4[i] = static_cast<std::uint8_t>(lo >> (56 - 8 * i));
+        static_cast<CIDBase&>(id) = CIDBase(guid);
     }
 };
+
+// Each field draws from a generator of its own, seeded by the record's generator and the field's
+// name: two fields that trade places in a list then trade values too, and the stored bytes change.
+inline Rng fieldRng(Rng& rng, const char* name) {
+    std::uint64_t h = 14695981039346656037ull;
+    for (const char* c = name; *c; ++c) h = (h ^ static_cast<unsigned char>(*c)) * 1099511628211ull;
+    return Rng(rng() ^ h);
+}
 
 template <class T, class Tag>
 struct Randomizer<CProjectValue<T, Tag>> {
@@ -106,18 +124,24 @@ struct Randomizer<T, std::enable_if_t<std::is_base_of_v<CKelvaraEnumeration, T>>
     }
 };
 
-template <class T>
-struct Randomizer<T, std::enable_if_t<std::is_base_of_v<IIDPointerArray<typename T::value_type>, T>>> {
-    static void apply(T& v, Rng& rng) {
+// Up to four non-null identifiers.
+template <class List, class ID>
+struct RandomIDList {
+    static void apply(List& v, Rng& rng) {
         v.RemoveAll();
         const int n = between(rng, 0, 4);
         for (int i = 0; i < n; ++i) {
-            typename T::value_type id;
-            id.generate();
+            ID id;
+            do Randomizer<ID>::apply(id, rng);
+            while (id.isNULL());
             v.Add(id);
         }
     }
 };
+
+template <class T>
+struct Randomizer<T, std::enable_if_t<std::is_base_of_v<IIDPointerArray<typename T::value_type>, T>>>
+    : RandomIDList<T, typename T::value_type> {};
 
 // Fills every field of a record through its field list.
 template <class I>
@@ -127,13 +151,14 @@ struct FillFields {
     int depth;
 
     template <class G, class W, class D>
-    void value(const FieldInfo&, G, W writable, D) const {
+    void value(const FieldInfo& info, G, W writable, D) const {
         decltype(auto) v = deref((object.*writable)());
         using V = std::remove_cvref_t<decltype(v)>;
+        Rng local = fieldRng(rng, info.name);
         if constexpr (requires { V::forEachField(std::declval<FillFields<V>>()); }) {
-            V::forEachField(FillFields<V>{v, rng, depth + 1});
+            V::forEachField(FillFields<V>{v, local, depth + 1});
         } else {
-            Randomizer<V>::apply(v, rng);
+            Randomizer<V>::apply(v, local);
         }
     }
     template <class G>

@@ -12,6 +12,7 @@
 #include "Walk.h"
 #include "kelvara/base/CKelvaraArchive.h"
 #include "kelvara/document/CProjectDocument.h"
+#include "kelvara/document/Schema.h"
 #include "kelvara/platform/CFile.h"
 
 namespace {
@@ -149,6 +150,7 @@ int main(int argc, char** argv) {
     infoCommand->add_option("FILE", file, "the project file")->required();
     auto* verifyCommand = app.add_subcommand("verify", "load, check and save back a project file, comparing bytes");
     verifyCommand->add_option("FILE", file, "the project file")->required();
+    auto* schemaCommand = app.add_subcommand("schema", "print every record kind's stored fields and every enumeration");
 
     try {
         app.parse(argc, argv);
@@ -166,6 +168,10 @@ int main(int argc, char** argv) {
         }
         if (infoCommand->parsed()) return info(file);
         if (verifyCommand->parsed()) return verify(file);
+        if (schemaCommand->parsed()) {
+            std::fputs(kelvara::describeSchema().c_str(), stdout);
+            return 0;
+        }
     } catch (const CArchiveException& e) {
         std::fprintf(stderr, "kelvara: %s: %s\n", subject.c_str(), e.what());
         return kBadFile;

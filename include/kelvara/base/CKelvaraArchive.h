@@ -19,7 +19,14 @@ public:
     // Fewest bytes any framed record occupies (start tag with a one-letter name, end tag).
     static constexpr std::size_t kMinRecordBytes = 8;
 
+    // Storing at an older file version writes the records as that version held them (fields and
+    // layouts added later are left out); tests and converters use it.
+    struct StoreAtVersion {
+        int fileVersion;
+    };
+
     CKelvaraArchive();                                                     // storing, current version
+    explicit CKelvaraArchive(StoreAtVersion version);                      // storing, an older version
     CKelvaraArchive(const void* data, std::size_t size, int fileVersion); // loading from memory
     CKelvaraArchive(std::vector<std::uint8_t> data, int fileVersion);
     CKelvaraArchive(CFile* file, UINT mode, int fileVersion = kCurrentFileVersion);

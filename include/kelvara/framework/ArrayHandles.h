@@ -149,17 +149,17 @@ protected:
     // The iterable form's record: elements in identifier order, each followed by its rank; on
     // loading the ranks are skipped and the index is rebuilt.
     void serializeInIdentifierOrder(CKelvaraArchive& ar) {
+        const bool indexed = ar.fileVersion() >= kIndexedArrayVersion;
         ar.checkMarkerStart(kArrayMarker);
         if (ar.IsStoring()) {
             m_array->sort();
             ar << m_array->GetSize();
             for (int n = 0; n < m_array->GetSize(); ++n) {
                 m_array->getWritableReference(m_array->getOrderedIndex(n)).Serialize(ar);
-                ar << n;
+                if (indexed) ar << n;
             }
         } else {
             m_array->RemoveAll();
-            const bool indexed = ar.fileVersion() >= kIndexedArrayVersion;
             const int count = ar.readCount("array elements", CKelvaraArchive::kMinRecordBytes + (indexed ? 4 : 0));
             Array loaded;
             for (int i = 0; i < count; ++i) {

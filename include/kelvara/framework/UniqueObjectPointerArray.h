@@ -107,13 +107,16 @@ inline constexpr int kIndexedArrayVersion = 193;
 
 template <class Elem, class Arg, class Traits>
 void serializeOwningArray(OwningCore<Elem, Arg, Traits>& array, CKelvaraArchive& ar) {
+    // Files before kIndexedArrayVersion hold no ordered-index entries; storing at such a version
+    // leaves them out too.
+    const bool indexed = ar.fileVersion() >= kIndexedArrayVersion;
     ar.checkMarkerStart(kArrayMarker);
     if (ar.IsStoring()) {
         array.sort();
         ar << array.GetSize();
         for (int p = 0; p < array.GetSize(); ++p) {
             array.elementAt(p)->Serialize(ar);
-            ar << array.getOrderedIndex(p);
+            if (indexed) ar << array.getOrderedIndex(p);
         }
         ar.checkMarkerEnd(kArrayMarker);
         return;
@@ -121,7 +124,6 @@ void serializeOwningArray(OwningCore<Elem, Arg, Traits>& array, CKelvaraArchive&
     // Loads aside and takes over only once the whole record has been read: a failed load leaves
     // the array empty, never half-filled.
     array.RemoveAll();
-    const bool indexed = ar.fileVersion() >= kIndexedArrayVersion;
     const int count = ar.readCount("array elements", CKelvaraArchive::kMinRecordBytes + (indexed ? 4 : 0));
     std::vector<std::unique_ptr<Elem>> loaded;
     std::vector<int> index;

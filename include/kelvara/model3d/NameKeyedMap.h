@@ -84,15 +84,20 @@ protected:
     // record without a usable identifier gets a fresh one; from 41 on each record is keyed by its
     // Name. A later record with the same key replaces an earlier one.
     void serialize(CKelvaraArchive& ar, const char* marker, const char* oldMarker, const char* what) {
-        if (ar.IsStoring()) {
-            ar.checkMarkerStart(marker);
-            ar << this->GetCount();
-            for (const CString& key : sortedKeys()) this->PLookup(key.GetString())->Serialize(ar);
-            ar.checkMarkerEnd(marker);
-            return;
-        }
+        // Before kNameKeyedRecordsVersion the map had its old marker and a key record before each
+        // entry; storing at such a version writes that layout.
         const bool keyed = ar.fileVersion() < kNameKeyedRecordsVersion;
         const char* framing = keyed ? oldMarker : marker;
+        if (ar.IsStoring()) {
+            ar.checkMarkerStart(framing);
+            ar << this->GetCount();
+            for (const CString& key : sortedKeys()) {
+                if (keyed) CProjectString(key).Serialize(ar);
+                this->PLookup(key.GetString())->Serialize(ar);
+            }
+            ar.checkMarkerEnd(framing);
+            return;
+        }
         ar.checkMarkerStart(framing);
         this->RemoveAll();
         try {
