@@ -16,7 +16,7 @@ void CFile::Open(const char* path, UINT flags) {
     else if (flags & modeReadWrite) mode = "r+b";
     else if (flags & modeWrite) mode = "r+b";
     m_file = std::fopen(m_path.c_str(), mode);
-    if (!m_file) throw CFileException("cannot open " + m_path + ": " + std::strerror(errno));
+    if (!m_file) throw CFileException("cannot open " + m_path + ": " + std::strerror(errno), errno);
 }
 
 UINT CFile::Read(void* buffer, UINT count) {
@@ -27,7 +27,7 @@ UINT CFile::Read(void* buffer, UINT count) {
 void CFile::Write(const void* buffer, UINT count) {
     if (!m_file) throw CFileException("write to a closed file");
     if (count && std::fwrite(buffer, 1, count, m_file) != count)
-        throw CFileException("cannot write " + m_path + ": " + std::strerror(errno));
+        throw CFileException("cannot write " + m_path + ": " + std::strerror(errno), errno);
 }
 
 std::uint64_t CFile::GetLength() const {
