@@ -1,3 +1,5 @@
+// The project file (layout in CProjectDocument.h): loaded aside and checked before it is taken
+// over, saved whole or not at all.
 #include "kelvara/document/CProjectDocument.h"
 
 #include <cstring>

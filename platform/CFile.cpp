@@ -1,3 +1,4 @@
+// Plain files over stdio; every failure raises CFileException with the path and the reason.
 #include "kelvara/platform/CFile.h"
 
 #include <cerrno>
