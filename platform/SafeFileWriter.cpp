@@ -89,7 +89,10 @@ CSafeFileWriter::CSafeFileWriter(std::string path, FaultInjector faults)
         if (::lstat(m_target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
         if (hops == kMaxLinkHops) fail("too many levels of symbolic links", ELOOP);
         std::string link;
-        if (!readLink(m_target, link)) fail("cannot read the symbolic link " + m_target, errno);
+        if (!readLink(m_target, link)) {
+            const int error = errno;
+            fail("cannot read the symbolic link " + m_target, error);
+        }
         if (link.empty()) fail("the symbolic link " + m_target + " is empty", ENOENT);
         if (link.front() == '/') {
             m_target = link;
@@ -118,11 +121,14 @@ CSafeFileWriter::CSafeFileWriter(std::string path, FaultInjector faults)
         if (!S_ISREG(existing.st_mode)) fail(m_target + " is not a regular file", EINVAL);
         // Writing in place used to fail on a file the user may not write; replacing it through
         // the folder must not quietly get round that.
-        if (::faccessat(AT_FDCWD, m_target.c_str(), W_OK, AT_EACCESS) != 0) fail(m_target + " is read-only", errno);
+        if (::faccessat(AT_FDCWD, m_target.c_str(), W_OK, AT_EACCESS) != 0) {
+            const int error = errno;
+            fail(m_target + " is read-only", error);
+        }
         m_mode = existing.st_mode & 07777;
         m_keepMode = true;
-    } else if (errno != ENOENT) {
-        fail("cannot examine " + m_target, errno);
+    } else if (const int error = errno; error != ENOENT) {
+        fail("cannot examine " + m_target, error);
     }
 
     // The temporary file stays private while it is written when it will take an existing file's
@@ -130,7 +136,7 @@ CSafeFileWriter::CSafeFileWriter(std::string path, FaultInjector faults)
     // of the folder): the umask is never read or changed, so other threads are never affected.
     const mode_t createMode = m_keepMode ? 0600 : 0666;
     const std::size_t room = NAME_MAX - (sizeof kTemporaryMarker - 1) - kRandomLength;
-    const std::string stem = m_folder + "/" + name.substr(0, room) + kTemporaryMarker;
+    const std::string stem = (m_folder == "/" ? m_folder : m_folder + "/") + name.substr(0, room) + kTemporaryMarker;
     for (int attempt = 0;; ++attempt) {
         const std::string candidate = stem + randomSuffix();
         const int injected = fault(Step::createTemporary);
@@ -158,8 +164,9 @@ void CSafeFileWriter::write(const void* data, std::size_t size) {
         const int injected = fault(Step::write);
         const ssize_t n = injected ? (errno = injected, -1) : ::write(m_fd, p, chunk);
         if (n < 0) {
-            if (errno == EINTR) continue;
-            fail("cannot write the temporary file " + m_temporary, errno);
+            const int error = errno;
+            if (error == EINTR) continue;
+            fail("cannot write the temporary file " + m_temporary, error);
         }
         // A regular file that takes nothing is full; asking again would never end.
         if (n == 0) fail("cannot write the temporary file " + m_temporary, ENOSPC);
@@ -173,9 +180,9 @@ void CSafeFileWriter::commit() {
 
     // The bits are set before the sync so that they reach the disk with the bytes.
     if (m_keepMode) {
-        const int injected = fault(Step::setPermissions);
-        if (injected || ::fchmod(m_fd, static_cast<mode_t>(m_mode)) != 0)
-            fail("cannot set the permissions of the temporary file " + m_temporary, injected ? injected : errno);
+        int error = fault(Step::setPermissions);
+        if (!error && ::fchmod(m_fd, static_cast<mode_t>(m_mode)) != 0) error = errno;
+        if (error) fail("cannot set the permissions of the temporary file " + m_temporary, error);
     }
     for (;;) {
         const int injected = fault(Step::syncFile);
@@ -195,9 +202,9 @@ void CSafeFileWriter::commit() {
         if (error && error != EINTR) fail("cannot close the temporary file " + m_temporary, error);
     }
     {
-        const int injected = fault(Step::rename);
-        if (injected || ::rename(m_temporary.c_str(), m_target.c_str()) != 0)
-            fail("cannot rename the temporary file " + m_temporary + " over " + m_target, injected ? injected : errno);
+        int error = fault(Step::rename);
+        if (!error && ::rename(m_temporary.c_str(), m_target.c_str()) != 0) error = errno;
+        if (error) fail("cannot rename the temporary file " + m_temporary + " over " + m_target, error);
     }
     m_temporary.clear();
     m_done = true;

@@ -243,7 +243,9 @@ TEST(Archive, NarrowTextIsStoredSoThatBothReadersGetItBackUnchanged) {
         {"\xF0\x9F\x98\x80!", L"\U0001F600!"},
         {"\xF4\x8F\xBF\xBF", L"\U0010FFFF"},
     };
-    for (const auto& [utf8, text] : texts) {
+    for (const auto& entry : texts) {
+        const std::string& utf8 = entry.first;  // a plain reference: lambdas capture it everywhere
+        const std::wstring& text = entry.second;
         const Bytes bytes = storedBy([&](CArchive& ar) { ar << CStringA(utf8); });
         ASSERT_GE(bytes.size(), 3u);
         EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 3), (Bytes{0xFF, 0xFE, 0xFF})) << "the wide form";
