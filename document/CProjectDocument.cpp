@@ -1,3 +1,5 @@
+// The project file (layout in CProjectDocument.h): loaded aside and checked before it is taken
+// over, saved whole or not at all.
 #include "kelvara/document/CProjectDocument.h"
 
 #include <cstring>
@@ -7,6 +9,7 @@
 #include "kelvara/AllKinds.h"
 #include "kelvara/platform/CFile.h"
 #include "kelvara/platform/CFile.h"
+#include "kelvara/platform/SafeFileWriter.h"
 
 namespace {
 
@@ -102,10 +105,8 @@ std::vector<std::uint8_t> CProjectDocument::save() {
 }
 
 void CProjectDocument::saveFile(const std::string& path) {
-    const std::vector<std::uint8_t> bytes = save();
-    CFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);
-    file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
-    file.Close();
+    // Replaced whole or not at all: a full disk or a crash part-way leaves the previous file.
+    CSafeFileWriter::replaceFile(path, save());
 }
 
 CProjectDocument::Header CProjectDocument::readHeader(const std::uint8_t* data, std::size_t size) {

@@ -1,3 +1,5 @@
+// The archive's byte forms (see CArchive.h): reads never pass the readable end, and narrow text
+// is stored only in a form that reads back as the same text.
 #include "kelvara/platform/CArchive.h"
 
 #include <cstdlib>
@@ -16,6 +18,50 @@ std::string hexByte(unsigned v) {
     s += digits[(v >> 4) & 0xF];
     s += digits[v & 0xF];
     return s;
+}
+
+// How narrow text can be stored. Its bytes are UTF-8 (what CString(CStringA) reads), while the
+// narrow form is read back as Latin-1: the two agree only on ASCII.
+enum class NarrowText { ascii, utf8, invalid };
+
+// Well-formed UTF-8 as the Unicode standard defines it: no overlong forms, no surrogates, nothing
+// above U+10FFFF. Exactly the text that survives decoding and encoding again byte for byte.
+NarrowText classifyNarrow(const std::string& bytes, std::size_t& badAt) {
+    NarrowText kind = NarrowText::ascii;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t n = bytes.size();
+    for (std::size_t i = 0; i < n;) {
+        const unsigned b = p[i];
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        kind = NarrowText::utf8;
+        std::size_t extra = 0;
+        unsigned low = 0x80, high = 0xBF;  // range of the first continuation byte
+        if (b >= 0xC2 && b <= 0xDF) {
+            extra = 1;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            extra = 2;
+            if (b == 0xE0) low = 0xA0;   // overlong below U+0800
+            if (b == 0xED) high = 0x9F;  // surrogates
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            extra = 3;
+            if (b == 0xF0) low = 0x90;   // overlong below U+10000
+            if (b == 0xF4) high = 0x8F;  // above U+10FFFF
+        }
+        bool ok = extra > 0 && n - i > extra;
+        for (std::size_t k = 1; ok && k <= extra; ++k) {
+            const unsigned c = p[i + k];
+            ok = k == 1 ? (c >= low && c <= high) : (c >= 0x80 && c <= 0xBF);
+        }
+        if (!ok) {
+            badAt = i;
+            return NarrowText::invalid;
+        }
+        i += extra + 1;
+    }
+    return kind;
 }
 
 }  // namespace
@@ -198,7 +244,21 @@ CArchive& CArchive::operator<<(const CString& s) {
     return *this;
 }
 
+// ASCII keeps the narrow form and its bytes. Other text would read back as different characters
+// from the narrow form, so it is stored in the wide form, which both text readers take; bytes
+// that are not UTF-8 have no text to keep and are refused before anything is written.
 CArchive& CArchive::operator<<(const CStringA& s) {
+    std::size_t badAt = 0;
+    switch (classifyNarrow(s.str(), badAt)) {
+        case NarrowText::ascii:
+            break;
+        case NarrowText::utf8:
+            return *this << CString(s);
+        case NarrowText::invalid:
+            fail(CArchiveException::genericException,
+                 "narrow text is not UTF-8 (byte " + hexByte(static_cast<unsigned char>(s.str()[badAt])) +
+                     " at position " + std::to_string(badAt) + "): it cannot be stored without changing");
+    }
     const std::size_t n = s.str().size();
     if (n < 0xFF) {
         *this << static_cast<BYTE>(n);

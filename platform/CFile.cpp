@@ -1,3 +1,4 @@
+// Plain files over stdio; every failure raises CFileException with the path and the reason.
 #include "kelvara/platform/CFile.h"
 
 #include <cerrno>
@@ -16,7 +17,10 @@ void CFile::Open(const char* path, UINT flags) {
     else if (flags & modeReadWrite) mode = "r+b";
     else if (flags & modeWrite) mode = "r+b";
     m_file = std::fopen(m_path.c_str(), mode);
-    if (!m_file) throw CFileException("cannot open " + m_path + ": " + std::strerror(errno));
+    if (!m_file) {
+        const int error = errno;
+        throw CFileException("cannot open " + m_path + ": " + std::strerror(error), error);
+    }
 }
 
 UINT CFile::Read(void* buffer, UINT count) {
@@ -26,8 +30,10 @@ UINT CFile::Read(void* buffer, UINT count) {
 
 void CFile::Write(const void* buffer, UINT count) {
     if (!m_file) throw CFileException("write to a closed file");
-    if (count && std::fwrite(buffer, 1, count, m_file) != count)
-        throw CFileException("cannot write " + m_path + ": " + std::strerror(errno));
+    if (count && std::fwrite(buffer, 1, count, m_file) != count) {
+        const int error = errno;
+        throw CFileException("cannot write " + m_path + ": " + std::strerror(error), error);
+    }
 }
 
 std::uint64_t CFile::GetLength() const {

@@ -3,7 +3,9 @@
 
 #include <cstdio>
 #include <cstring>
+#include <unistd.h>
 
+#include "FileTesting.h"
 #include "kelvara/base/CKelvaraArchive.h"
 #include "kelvara/document/CProjectDocument.h"
 #include "kelvara/AllKinds.h"
@@ -154,6 +156,59 @@ TEST(ProjectDocument, FilesOnDiskRoundTrip) {
     std::remove(path.c_str());
     EXPECT_THROW(loaded.loadFile(path), CFileException);
     EXPECT_TRUE(loaded == project);
+}
+
+// A save that cannot finish (here: the file-size limit stops it) leaves the previous file as it
+// was, loadable, with no temporary file beside it.
+TEST(ProjectDocument, AFailedSaveLeavesThePreviousFile) {
+    kelvara::test::TemporaryFolder dir;
+    const std::string path = dir / "site.kvp";
+    CProjectDocument project = smallProject();
+    project.saveFile(path);
+    const std::vector<std::uint8_t> previous = kelvara::test::readBytes(path);
+    const CProjectDocument saved = project;
+
+    CTaskState extra;
+    extra.setID(CTaskStateID::generated());
+    extra.setName(CProjectString(std::wstring(2000, L'x')));
+    project.getTaskStateRoot().getArray().Add(extra);
+    for (rlim_t limit : {rlim_t{0}, rlim_t{40}, static_cast<rlim_t>(previous.size())}) {
+        bool refused = false;
+        try {
+            kelvara::test::FileSizeLimit fileSize(limit);
+            project.saveFile(path);
+        } catch (const CFileException& e) {
+            refused = e.error() == EFBIG;
+        }
+        EXPECT_TRUE(refused) << limit;
+        EXPECT_EQ(kelvara::test::readBytes(path), previous) << limit;
+        EXPECT_EQ(dir.names(), std::set<std::string>{"site.kvp"}) << limit;
+    }
+    CProjectDocument loaded;
+    loaded.loadFile(path);
+    EXPECT_TRUE(loaded == saved);
+
+    project.saveFile(path);
+    loaded.loadFile(path);
+    EXPECT_TRUE(loaded == project);
+}
+
+TEST(ProjectDocument, SavingFollowsLinksAndRefusesAMissingFolder) {
+    kelvara::test::TemporaryFolder dir;
+    ASSERT_EQ(::symlink("real.kvp", (dir / "link.kvp").c_str()), 0);
+    CProjectDocument project = smallProject();
+    project.saveFile(dir / "link.kvp");
+    EXPECT_EQ(dir.names(), (std::set<std::string>{"link.kvp", "real.kvp"}));
+    char text[64] = {};
+    ASSERT_EQ(::readlink((dir / "link.kvp").c_str(), text, sizeof text - 1), 8);
+    EXPECT_STREQ(text, "real.kvp") << "the link is kept";
+    CProjectDocument loaded;
+    loaded.loadFile(dir / "real.kvp");
+    EXPECT_TRUE(loaded == project);
+
+    EXPECT_THROW(project.saveFile(dir / "missing/site.kvp"), CFileException);
+    EXPECT_THROW(project.saveFile(dir / "real.kvp/site.kvp"), CFileException);
+    EXPECT_EQ(dir.names(), (std::set<std::string>{"link.kvp", "real.kvp"}));
 }
 
 }  // namespace

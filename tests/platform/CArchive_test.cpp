@@ -1,3 +1,4 @@
+// The archive's byte forms: fixed widths, text in both forms, counts, and refusal of malformed input.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -203,20 +204,89 @@ TEST(Archive, NarrowTextIsReadToo) {
     longNarrow.resize(3 + 300, 'z');
     EXPECT_EQ(readString(longNarrow), CString(std::wstring(300, L'z')));
 
-    const CStringA narrow("h\xC3\xA9llo");
-    const Bytes bytes = storedBy([&](CArchive& ar) { ar << narrow; });
-    EXPECT_EQ(bytes[0], 6);
-    CArchive in(bytes.data(), bytes.size());
-    CStringA back;
-    in >> back;
-    EXPECT_EQ(back, narrow);
-
     const Bytes wide = storedBy([](CArchive& ar) { ar << CString(L"h\x00E9"); });
     CArchive wideIn(wide.data(), wide.size());
     CStringA fromWide;
     wideIn >> fromWide;
     EXPECT_EQ(fromWide, CStringA("h\xC3\xA9")) << "wide text read as narrow arrives as UTF-8";
 }
+
+// Narrow text is UTF-8 to the rest of the system but the narrow form reads back as Latin-1: only
+// ASCII keeps the narrow form. Whatever is stored reads back unchanged both as CStringA and as
+// CString, or is refused before a byte is written.
+TEST(Archive, NarrowTextIsStoredSoThatBothReadersGetItBackUnchanged) {
+    auto readBoth = [](const Bytes& bytes, CStringA& narrow, CString& wide) {
+        CArchive a(bytes.data(), bytes.size());
+        a >> narrow;
+        EXPECT_EQ(a.remaining(), 0u);
+        wide = readString(bytes);
+    };
+    const std::string long300(300, 'q');
+    for (const std::string& ascii : {std::string(), std::string("plain text"), std::string("nul\0inside", 10), long300}) {
+        const Bytes bytes = storedBy([&](CArchive& ar) { ar << CStringA(ascii); });
+        Bytes expected = ascii.size() < 0xFF ? Bytes{static_cast<std::uint8_t>(ascii.size())}
+                                             : Bytes{0xFF, static_cast<std::uint8_t>(ascii.size() & 0xFF),
+                                                     static_cast<std::uint8_t>(ascii.size() >> 8)};
+        expected.insert(expected.end(), ascii.begin(), ascii.end());
+        EXPECT_EQ(bytes, expected) << "ASCII keeps the narrow form's bytes";
+        CStringA narrow;
+        CString wide;
+        readBoth(bytes, narrow, wide);
+        EXPECT_EQ(narrow, CStringA(ascii));
+        EXPECT_EQ(wide, CString(CStringA(ascii)));
+    }
+
+    const std::vector<std::pair<std::string, std::wstring>> texts = {
+        {"h\xC3\xA9llo", L"h\x00E9llo"},            // Latin-1 could hold it, but not as these bytes
+        {"\xC3\xBF", L"\x00FF"},
+        {"5 \xE2\x82\xAC", L"5 \x20AC"},
+        {"\xF0\x9F\x98\x80!", L"\U0001F600!"},
+        {"\xF4\x8F\xBF\xBF", L"\U0010FFFF"},
+    };
+    for (const auto& entry : texts) {
+        const std::string& utf8 = entry.first;  // a plain reference: lambdas capture it everywhere
+        const std::wstring& text = entry.second;
+        const Bytes bytes = storedBy([&](CArchive& ar) { ar << CStringA(utf8); });
+        ASSERT_GE(bytes.size(), 3u);
+        EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 3), (Bytes{0xFF, 0xFE, 0xFF})) << "the wide form";
+        CStringA narrow;
+        CString wide;
+        readBoth(bytes, narrow, wide);
+        EXPECT_EQ(narrow, CStringA(utf8)) << "the same bytes";
+        EXPECT_EQ(wide, CString(text));
+        EXPECT_EQ(wide, CString(CStringA(utf8)));
+    }
+
+    const std::vector<std::string> notUtf8 = {
+        "caf\xE9",             // Latin-1 bytes
+        "\x80",                // a continuation byte alone
+        "ab\xC3",              // cut off
+        "\xC0\x80",            // overlong
+        "\xE0\x9F\xBF",        // overlong
+        "\xED\xA0\x80",        // a surrogate
+        "\xF4\x90\x80\x80",    // above U+10FFFF
+        "\xF5\x80\x80\x80",
+        "\xE2\x82",            // cut off
+        "\xE2\x28\xA1",        // a continuation missing
+    };
+    for (const std::string& bad : notUtf8) {
+        CArchive ar;
+        ar << 7;
+        try {
+            ar << CStringA(bad);
+            ADD_FAILURE() << "stored: " << bad.size() << " bytes";
+        } catch (const CArchiveException& e) {
+            EXPECT_NE(std::string(e.what()).find("not UTF-8"), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(ar.size(), 4u) << "nothing of the refused text is written";
+    }
+}
+
+// A text pointer has no archive form of its own; without the deleted overloads it would be a bool.
+template <class T>
+concept Storable = requires(CArchive& ar, T value) { ar << value; };
+static_assert(!Storable<const char*> && !Storable<const wchar_t*>);
+static_assert(Storable<CString> && Storable<CStringA>);
 
 TEST(Archive, MalformedTextIsRefused) {
     const std::vector<Bytes> bad = {

@@ -24,7 +24,7 @@ public:
     virtual int Append(const IDSet<ID>& set) = 0;                       // the size before
     virtual int Append(const IIDPointerArray& other) = 0;               // the size before
     virtual void Attach(int position, ID* id) = 0;                      // takes ownership when accepted
-    virtual ID* Detach(int position) = 0;
+    [[nodiscard]] virtual ID* Detach(int position) = 0;
     virtual void Copy(const IDSet<ID>& set) = 0;
     virtual void Copy(const IIDPointerArray& other) = 0;
     virtual bool operator==(const IIDPointerArray& other) const = 0;    // same identifiers in the same order
@@ -57,8 +57,8 @@ namespace kelvara::detail {
 template <class ID>
 struct IDElementTraits {
     static const CIDBase& idOf(const ID& id) noexcept { return id; }
-    static ID* create(const ID& id) { return new ID(id); }
-    static ID* clone(const ID& id) { return new ID(id); }
+    [[nodiscard]] static ID* create(const ID& id) { return new ID(id); }
+    [[nodiscard]] static ID* clone(const ID& id) { return new ID(id); }
     static void assign(ID& dst, const ID& src) { dst = src; }
     static bool differ(const ID& a, const ID& b) { return a != b; }
     static const ID& constDefault() {
@@ -108,7 +108,7 @@ public:
         return m_core.Append(snapshot(other));
     }
     void Attach(int position, ID* id) override { m_core.Attach(position, id); }
-    ID* Detach(int position) override { return m_core.Detach(position); }
+    [[nodiscard]] ID* Detach(int position) override { return m_core.Detach(position); }
     void Copy(const IDSet<ID>& set) override { m_core.CopyRange(set); }
     void Copy(const IIDPointerArray<ID>& other) override {
         if (auto* same = dynamic_cast<const CIDPointerArray*>(&other)) {

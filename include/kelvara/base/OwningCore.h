@@ -170,7 +170,7 @@ public:
         m_index.discard();
     }
 
-    Elem* Detach(int p) {
+    [[nodiscard]] Elem* Detach(int p) {
         sort();
         if (p < 0 || p >= GetSize()) return nullptr;
         Elem* e = m_elements[static_cast<std::size_t>(p)];
@@ -180,7 +180,7 @@ public:
         return e;
     }
 
-    Elem* DetachNoSort(int p) {
+    [[nodiscard]] Elem* DetachNoSort(int p) {
         if (p < 0 || p >= GetSize()) return nullptr;
         Elem* e = m_elements[static_cast<std::size_t>(p)];
         m_elements.erase(m_elements.begin() + p);
@@ -189,7 +189,7 @@ public:
         return e;
     }
 
-    Elem* DetachByID(const CIDBase& id) {
+    [[nodiscard]] Elem* DetachByID(const CIDBase& id) {
         const int p = findByID(id);
         if (p < 0) return nullptr;
         return m_index.sorted() ? Detach(p) : DetachNoSort(p);
@@ -352,7 +352,7 @@ private:
     auto idAt() const {
         return [this](int p) -> const CIDBase& { return Traits::idOf(*m_elements[static_cast<std::size_t>(p)]); };
     }
-    static Elem* make(const Arg& item) {
+    [[nodiscard]] static Elem* make(const Arg& item) {
         try {
             return Traits::create(item);
         } catch (const std::bad_alloc&) {

@@ -9,6 +9,8 @@
 //   offset 32  content: record "Project" holding, per root kind, record "<Thing>Root"
 // Loading checks the header and the checksum before reading any record and builds the project
 // aside, so a damaged file is refused with CArchiveException and the document is left unchanged.
+// Saving to a file goes through a temporary file renamed over the target, so a failed save leaves
+// the previous file as it was.
 #pragma once
 
 #include <cstdint>
@@ -53,6 +55,7 @@ public:
 #undef KELVARA_DOCUMENT_ACCESSOR
 
     std::vector<std::uint8_t> save();
+    // Replaces the file whole or not at all (see CSafeFileWriter); throws CFileException.
     void saveFile(const std::string& path);
     void load(const std::uint8_t* data, std::size_t size);   // throws CArchiveException
     void loadFile(const std::string& path);                  // also CFileException

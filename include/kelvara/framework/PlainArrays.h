@@ -65,7 +65,7 @@ public:
         if (i < 0 || i > GetSize()) i = GetSize();
         m_items.insert(m_items.begin() + i, object);
     }
-    T* Detach(int i) {
+    [[nodiscard]] T* Detach(int i) {
         if (!inRange(i)) return nullptr;
         T* item = m_items[index(i)];
         m_items.erase(m_items.begin() + i);
@@ -180,7 +180,7 @@ public:
         if (i < 0 || i > GetSize()) i = GetSize();
         m_items.insert(m_items.begin() + i, std::move(value));
     }
-    T Detach(int i) {
+    [[nodiscard]] T Detach(int i) {
         if (!inRange(i)) return T();
         T value = std::move(m_items[index(i)]);
         m_items.erase(m_items.begin() + i);

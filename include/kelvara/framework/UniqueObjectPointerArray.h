@@ -29,12 +29,12 @@ namespace kelvara::detail {
 template <class I, class C>
 struct ObjectElementTraits {
     static const CIDBase& idOf(const I& item) { return item.getID(); }
-    static C* create(const I& item) {
+    [[nodiscard]] static C* create(const I& item) {
         auto object = std::make_unique<C>();
         object->copyFrom(item);
         return object.release();
     }
-    static C* clone(const C& object) { return new C(object); }
+    [[nodiscard]] static C* clone(const C& object) { return new C(object); }
     static void assign(C& object, const I& item) { object.copyFrom(item); }
     static bool differ(const C& object, const I& item) { return static_cast<const I&>(object) != item; }
     static const C& constDefault() {
@@ -55,12 +55,12 @@ struct ObjectElementTraits {
 template <class T>
 struct ValueElementTraits {
     static const CIDBase& idOf(const T& item) { return item.getID(); }
-    static T* create(const T& item) {
+    [[nodiscard]] static T* create(const T& item) {
         auto object = std::make_unique<T>();
         *object = item;
         return object.release();
     }
-    static T* clone(const T& object) { return new T(object); }
+    [[nodiscard]] static T* clone(const T& object) { return new T(object); }
     static void assign(T& object, const T& item) { object = item; }
     static bool differ(const T& a, const T& b) { return a != b; }
     static const T& constDefault() {
@@ -201,7 +201,7 @@ public:
     using Core::Detach;
     int Append(const Set& set) { return Core::AppendRange(set.values()); }
     void Copy(const Set& set) { Core::CopyRange(set.values()); }
-    I* Detach(const ID& id) { return Core::DetachByID(id); }
+    [[nodiscard]] I* Detach(const ID& id) { return Core::DetachByID(id); }
     int findByID(const ID& id) const { return Core::findByID(id); }
     int findOrderedIndex(const ID& id) const { return Core::findOrderedIndex(id); }
     bool Remove(const ID& id) { return Core::Remove(id); }
@@ -253,7 +253,7 @@ public:
     using Core::Detach;
     int Append(const Set& set) { return Core::AppendRange(set.values()); }
     void Copy(const Set& set) { Core::CopyRange(set.values()); }
-    T* Detach(const ID& id) { return Core::DetachByID(id); }
+    [[nodiscard]] T* Detach(const ID& id) { return Core::DetachByID(id); }
     int findByID(const ID& id) const { return Core::findByID(id); }
     bool Remove(const ID& id) { return Core::Remove(id); }
 

@@ -61,7 +61,7 @@ public:
         m_items.Attach(concrete, position);
     }
     void Attach(C* object, int position) { Attach(static_cast<I*>(object), position); }
-    C* Detach(int position) override { return m_items.Detach(position); }
+    [[nodiscard]] C* Detach(int position) override { return m_items.Detach(position); }
     void RemoveAt(int position) override { m_items.RemoveAt(position); }
     void RemoveAll() override { m_items.RemoveAll(); }
     void Copy(const Seen& other) override {

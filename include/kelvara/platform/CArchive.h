@@ -50,7 +50,12 @@ public:
     CArchive& operator<<(float v) { return putRaw(&v, 4); }
     CArchive& operator<<(double v) { return putRaw(&v, 8); }
     CArchive& operator<<(const CString& s);           // wide form: 0xFF, 0xFFFE tag, length, UTF-16LE
-    CArchive& operator<<(const CStringA& s);          // narrow form: length, bytes
+    // ASCII in the narrow form (length, bytes); other UTF-8 in the wide form, so that it reads
+    // back unchanged as CString and as CStringA; bytes that are not UTF-8 are refused.
+    CArchive& operator<<(const CStringA& s);
+    // A text pointer would otherwise be stored as a bool: convert to CString or CStringA first.
+    CArchive& operator<<(const char*) = delete;
+    CArchive& operator<<(const wchar_t*) = delete;
 
     CArchive& operator>>(bool& v);                     // any byte other than 0 and 1 is a format error
     CArchive& operator>>(BYTE& v) { return getRaw(&v, 1, "byte"); }

@@ -1,4 +1,5 @@
-// The only exceptions in the system: malformed archive input, and misuse of the platform's containers.
+// The only exceptions in the system: malformed archive input, misuse of the platform's containers,
+// and files that cannot be read or written.
 #pragma once
 
 #include <stdexcept>
@@ -35,5 +36,11 @@ public:
 
 class CFileException : public std::runtime_error {
 public:
-    explicit CFileException(const std::string& message) : std::runtime_error(message) {}
+    explicit CFileException(const std::string& message, int error = 0) : std::runtime_error(message), m_error(error) {}
+
+    // The system's errno behind the failure (ENOSPC, EACCES, ...), 0 when there is none.
+    int error() const noexcept { return m_error; }
+
+private:
+    int m_error;
 };
