@@ -7,8 +7,7 @@
 #include <type_traits>
 
 #include "framework/TestWidget.h"
-#include "kelvara/document/RootHeaders.h"
-#include "kelvara/document/Roots.h"
+#include "kelvara/AllKinds.h"
 #include "kelvara/model3d/CGraphicalMaterial.h"
 #include "kelvara/model3d/CGraphicalTransform.h"
 #include "kelvara/schedule/CCode.h"
@@ -18,10 +17,8 @@ using namespace kelvara::ftest;
 // A detached object is released with delete through the interface it is handed out as.
 #define KELVARA_DELETABLE_THROUGH_INTERFACE(Thing) \
     static_assert(std::has_virtual_destructor_v<I##Thing>, "I" #Thing " is deleted through its interface");
-KELVARA_DOCUMENT_ROOTS(KELVARA_DELETABLE_THROUGH_INTERFACE)
-KELVARA_DELETABLE_THROUGH_INTERFACE(CodeValue)
-KELVARA_DELETABLE_THROUGH_INTERFACE(GraphicalTransform)
-KELVARA_DELETABLE_THROUGH_INTERFACE(GraphicalMaterial)
+#define KELVARA_EVERY_KIND_DELETABLE_(Thing, Identifier, Iteration, Role, Folder) KELVARA_DELETABLE_THROUGH_INTERFACE(Thing)
+KELVARA_KINDS(KELVARA_EVERY_KIND_DELETABLE_)
 KELVARA_DELETABLE_THROUGH_INTERFACE(Widget)
 #undef KELVARA_DELETABLE_THROUGH_INTERFACE
 
