@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "../tools/kelvara/Samples.h"
+#include "KindLoaders.h"
 #include "kelvara/schedule/CLink.h"
 
 namespace {
@@ -53,5 +54,24 @@ int main(int argc, char** argv) {
     buildSampleProject(project, 1);
     write(dir + "/project_fuzzer/sample", project.save());
     write(dir + "/project_fuzzer/empty", CProjectDocument().save());
+
+    // kinds_fuzzer: every kind's default record, and the first of each root in the sample.
+    int index = 0;
+    const auto seed = [&](const char* name, auto& object) {
+        CKelvaraArchive out;
+        out << static_cast<BYTE>(index) << BYTE(0);
+        object.Serialize(out);
+        write(dir + "/kinds_fuzzer/" + name, out.takeBuffer());
+    };
+#define KELVARA_SEED_KIND_(Thing, Identifier, Iteration, Role, Folder)                              \
+    {                                                                                            \
+        C##Thing fresh;                                                                          \
+        seed(#Thing, fresh);                                                                     \
+        KELVARA_IF_ROOT_##Role(if (project.get##Thing##Root().getArray().GetSize() > 0)          \
+                                   seed(#Thing "-sample", project.get##Thing##Root().getArray().getWritableReference(0));) \
+        ++index;                                                                                 \
+    }
+    KELVARA_KINDS(KELVARA_SEED_KIND_)
+#undef KELVARA_SEED_KIND_
     return 0;
 }

@@ -30,6 +30,8 @@ grep -q "DIFFERENT" "$dir/out" && fail "demo reports a difference"
 grep -q "project file" "$dir/out" || fail "demo prints the project row"
 expect_ok "info" "$tool" info "$dir/sample.kvp"
 grep -q "file version 250" "$dir/out" || fail "info prints the file version"
+# the demo holds some of every root kind the registry has
+grep -E '^  [A-Za-z0-9]+ +0$' "$dir/out" && fail "the demo project leaves a root empty"
 expect_ok "verify" "$tool" verify "$dir/sample.kvp"
 expect_ok "walk" "$tool" walk "$dir/sample.kvp"
 grep -q '"Project" at 32' "$dir/out" || fail "walk prints the Project record at offset 32"
