@@ -66,7 +66,7 @@ public:
     virtual void InsertAt(int position, const IOwnedPointerArray& other) = 0;
     virtual int Append(const IOwnedPointerArray& other) = 0;  // the size before
     virtual void Attach(I* object, int position) = 0;    // takes ownership (object first)
-    virtual I* Detach(int position) = 0;                 // ownership passes to the caller
+    [[nodiscard]] virtual I* Detach(int position) = 0;                // ownership passes to the caller
     virtual void RemoveAt(int position) = 0;
     virtual void RemoveAll() = 0;
     virtual void Copy(const IOwnedPointerArray& other) = 0;

@@ -25,6 +25,6 @@ public:
 
 protected:
     // A new default field, owned by the caller.
-    virtual IUserField* createUserField() const = 0;
+    [[nodiscard]] virtual IUserField* createUserField() const = 0;
 };
 

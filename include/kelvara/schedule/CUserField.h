@@ -15,4 +15,4 @@ public:
 KELVARA_ROOT_FAMILY(UserField)
 
 // A new default field owned by the caller; null when it cannot be allocated.
-IUserField* createTemporaryUserField();
+[[nodiscard]] IUserField* createTemporaryUserField();

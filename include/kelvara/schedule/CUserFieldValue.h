@@ -14,7 +14,7 @@ public:
     ~CUserFieldValue() override = default;
 
 protected:
-    IUserField* createUserField() const override;
+    [[nodiscard]] IUserField* createUserField() const override;
 };
 
 KELVARA_KIND_FAMILY(UserFieldValue)
