@@ -61,7 +61,10 @@ struct Randomizer<CIRayAttributeMap> {
     static void apply(CIRayAttributeMap& m, Rng& rng) {
         m.clear();
         const int n = between(rng, 0, 5);
-        for (int i = 0; i < n; ++i) m.set(randomText(rng), randomText(rng));
+        for (int i = 0; i < n; ++i) {
+            const auto texts = drawInOrder<2>(rng, randomText);
+            m.set(texts[0], texts[1]);
+        }
     }
 };
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
 #include <type_traits>
 
@@ -29,6 +30,16 @@ void randomize(T& value, Rng& rng);
 inline bool chance(Rng& rng, int percent) { return static_cast<int>(rng() % 100) < percent; }
 inline int between(Rng& rng, int lo, int hi) { return lo + static_cast<int>(rng() % static_cast<unsigned>(hi - lo + 1)); }
 inline float unitFloat(Rng& rng) { return static_cast<float>(rng() % 1000001) / 1000000.0f; }
+
+// N values drawn one after the other. A call's arguments are evaluated in no fixed order, so
+// draw(rng) written N times as arguments would give other values on another compiler, and the
+// golden files need the same values everywhere.
+template <std::size_t N, class Draw>
+auto drawInOrder(Rng& rng, Draw draw) {
+    std::array<decltype(draw(rng)), N> values{};
+    for (auto& value : values) value = draw(rng);
+    return values;
+}
 
 inline CString randomText(Rng& rng) {
     static const wchar_t alphabet[] = {L'a', L'b', L'Z', L'7', L' ', L'-', L'\u00e9', L'\u4e2d', static_cast<wchar_t>(0x1F600)};
@@ -94,7 +105,10 @@ struct Randomizer<CProjectString> {
 
 template <>
 struct Randomizer<CProjectColorRGB> {
-    static void apply(CProjectColorRGB& v, Rng& rng) { v = CProjectColorRGB(unitFloat(rng), unitFloat(rng), unitFloat(rng)); }
+    static void apply(CProjectColorRGB& v, Rng& rng) {
+        const auto c = drawInOrder<3>(rng, unitFloat);
+        v = CProjectColorRGB(c[0], c[1], c[2]);
+    }
 };
 
 template <>
