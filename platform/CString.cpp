@@ -1,4 +1,5 @@
 #include "kelvara/platform/CString.h"
+#include "kelvara/platform/Types.h"
 
 #include <algorithm>
 #include <cwctype>

@@ -1,11 +1,20 @@
 #!/bin/sh
-# Runs each fuzz target for a bounded time (seconds, default 30) on its committed seed corpus.
+# Runs the fuzz targets from their committed seed corpora for a TOTAL number of seconds (default
+# 120), split evenly over however many targets there are, at least 5 seconds each.
 # Needs the build-asan tree of scripts/sanitize.sh.
 set -eu
 cd "$(dirname "$0")/.."
-seconds="${1:-30}"
+total="${1:-120}"
+targets=$(find build-asan -maxdepth 1 -name '*_fuzzer' -type f -perm -u+x | sort)
+count=$(echo "$targets" | grep -c . || true)
+if [ "$count" -eq 0 ]; then
+  echo "no fuzz targets in build-asan/ (run scripts/sanitize.sh first)"; exit 1
+fi
+seconds=$((total / count))
+[ "$seconds" -ge 5 ] || seconds=5
+echo "$count targets, $seconds s each"
 status=0
-for target in build-asan/*_fuzzer; do
+for target in $targets; do
   name=$(basename "$target")
   corpus="build-asan/corpus/$name"
   mkdir -p "$corpus"

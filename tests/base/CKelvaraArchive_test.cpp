@@ -111,6 +111,9 @@ TEST(KelvaraArchive, TheBodyLengthIsCheckedExactly) {
     out << 1 << 2;
     out.checkMarkerEnd("R");
     const Bytes bytes = out.takeBuffer();
+    // '{', the name's length, "R", the 4-byte body length, two ints, then the end tag '}'.
+    constexpr std::size_t kEndTag = 15;
+    ASSERT_EQ(bytes.size(), kEndTag + 1);
 
     {  // the reader stops early
         CKelvaraArchive in(bytes.data(), bytes.size(), CKelvaraArchive::kCurrentFileVersion);
@@ -135,7 +138,7 @@ TEST(KelvaraArchive, TheBodyLengthIsCheckedExactly) {
     }
     {  // the end tag is damaged
         Bytes damaged = bytes;
-        damaged.back() = 'x';
+        damaged[kEndTag] = 'x';
         CKelvaraArchive in(damaged.data(), damaged.size(), CKelvaraArchive::kCurrentFileVersion);
         in.checkMarkerStart("R");
         std::int64_t a = 0;

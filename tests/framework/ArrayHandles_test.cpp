@@ -4,8 +4,6 @@
 #include "framework/TestWidget.h"
 #include "kelvara/schedule/CLink.h"
 
-KELVARA_DEFINE_KIND_AS(Widget, CWidgetID, true)
-
 using namespace kelvara::ftest;
 using Keys = std::vector<std::uint32_t>;
 

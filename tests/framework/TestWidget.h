@@ -1,10 +1,11 @@
 // A small kind that exists only in the tests: iterable in identifier order, with a root, and a
 // count of live objects so that ownership mistakes (leaks, double owners) show up as numbers.
-// Its templates are instantiated once, in ArrayHandles_test.cpp.
+// Its templates are instantiated once, in TestWidget.cpp.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -25,7 +26,7 @@ class IWidget : public CRecord<IWidget> {
 
 namespace kelvara::ftest {
 struct LiveCount {
-    static inline int live = 0;
+    static inline std::atomic<int> live{0};  // widgets are made on several threads at once too
     LiveCount() noexcept { ++live; }
     LiveCount(const LiveCount&) noexcept { ++live; }
     LiveCount& operator=(const LiveCount&) noexcept = default;

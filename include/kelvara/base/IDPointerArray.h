@@ -146,7 +146,7 @@ public:
         while (GetSize() < size) m_core.AddNoSort(ID());
     }
     bool isSorted() const override { return m_core.isSorted(); }
-    void sort() const { m_core.sort(); }
+    void sort() { m_core.sort(); }
     void Reserve(int n) { m_core.Reserve(n); }
 
     // Record "CIDPointerArray": count, then each identifier in element order. Loading keeps the

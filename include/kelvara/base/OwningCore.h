@@ -36,7 +36,9 @@ public:
     int GetUpperBound() const noexcept { return GetSize() - 1; }
     bool isSorted() const noexcept { return m_index.sorted(); }
 
-    void sort() const {
+    // Builds the ordered index when the array is unsorted. Not const: no const operation writes
+    // the index, so a const array can be read from several threads at once.
+    void sort() {
         if (!m_index.sorted()) m_index.rebuild(GetSize(), idAt());
     }
     void discardSorting() noexcept { m_index.discard(); }
@@ -295,13 +297,17 @@ public:
         return true;
     }
 
-    template <class Range>  // compared in ascending identifier order beside the ordered index
+    // Compared in ascending identifier order beside the ordered index; an unsorted array is
+    // compared through an index built aside and stays as it is.
+    template <class Range>
     bool equalRange(const Range& range, int rangeSize) const {
         if (GetSize() != rangeSize) return false;
-        sort();
+        OrderedIndex aside;
+        if (!m_index.sorted()) aside.rebuild(GetSize(), idAt());
+        const OrderedIndex& index = m_index.sorted() ? m_index : aside;
         int k = 0;
         for (const Arg& item : range)
-            if (Traits::differ(getConstReference(m_index.entry(k++)), item)) return false;
+            if (Traits::differ(getConstReference(index.entry(k++)), item)) return false;
         return true;
     }
 
@@ -375,7 +381,7 @@ private:
         for (Elem* e : m_elements) delete e;
     }
 
-    mutable OrderedIndex m_index;
+    OrderedIndex m_index;
     std::vector<Elem*> m_elements;
 };
 

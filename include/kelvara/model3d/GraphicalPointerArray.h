@@ -6,6 +6,7 @@
 #include <memory>
 #include <utility>
 
+#include "kelvara/base/IGraphicalTransform.h"
 #include "kelvara/framework/PlainArrays.h"
 
 namespace kelvara::detail {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "kelvara/base/CKelvaraArchive.h"
+#include "kelvara/base/Values.h"
 #include "kelvara/platform/CMap.h"
 
 namespace kelvara::detail {
