@@ -2,6 +2,7 @@
 
 #include <map>
 #include <sstream>
+#include <string_view>
 #include <type_traits>
 #include <vector>
 
@@ -31,6 +32,15 @@ std::string narrow(const wchar_t* text) {
     return out;
 }
 
+// The public accessors an entry kind generates (see Record.h), so that the schema text answers a
+// search for a generated accessor's name.
+std::vector<const char*> accessorsOf(std::string_view entry) {
+    if (entry == "READONLY" || entry == "MANUAL") return {"get"};
+    if (entry == "FLAG") return {"is", "set"};
+    if (entry == "OPTIONAL") return {"get", "allocate", "clear", "set"};
+    return {"get", "set"};
+}
+
 template <class I>
 struct DescribeFields {
     std::ostringstream& out;
@@ -41,7 +51,9 @@ struct DescribeFields {
         out << "  " << ++position << ". " << info.name << " : " << info.entry << " " << info.type;
         if (info.flags & kelvara::kIdentityField) out << " identity";
         if (info.flags & kelvara::kNotCompared) out << " not-compared";
-        out << " = " << info.defaultValue << " (since " << info.since << ")\n";
+        out << " = " << info.defaultValue << " (since " << info.since << ")";
+        for (const char* accessor : accessorsOf(info.entry)) out << " " << accessor << info.name;
+        out << "\n";
     }
     template <class G, class W, class D>
     void value(const kelvara::FieldInfo& info, G, W writable, D) const {

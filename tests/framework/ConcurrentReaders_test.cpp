@@ -12,7 +12,7 @@
 #include "ArchiveTesting.h"
 #include "framework/TestWidget.h"
 #include "kelvara/document/CProjectDocument.h"
-#include "kelvara/document/RootHeaders.h"
+#include "kelvara/AllKinds.h"
 
 using namespace kelvara::ftest;
 
