@@ -38,6 +38,7 @@ std::vector<const char*> accessorsOf(std::string_view entry) {
     if (entry == "READONLY" || entry == "MANUAL") return {"get"};
     if (entry == "FLAG") return {"is", "set"};
     if (entry == "OPTIONAL") return {"get", "allocate", "clear", "set"};
+    if (entry == "LAZY") return {"get", "set"};
     return {"get", "set"};
 }
 

@@ -1,6 +1,5 @@
 // Property tests of every kind in model3d/ (see KindTests.h).
+#define KELVARA_KIND_TEST_IN_model3d(C) KELVARA_FIELD_PROPERTY_TESTS(C)
 #include "property/KindTests.h"
 
-#define KELVARA_KIND_TEST_IN_schedule(C)
-#define KELVARA_KIND_TEST_IN_model3d(C) KELVARA_FIELD_PROPERTY_TESTS(C)
 KELVARA_KINDS(KELVARA_KIND_TEST_)

@@ -96,9 +96,16 @@ public:
 #define KELVARA_KIND_ROLE_ROOT Root
 
 #define KELVARA_KIND_ARRAYS_NONE(Thing, ID)
-#define KELVARA_KIND_ARRAYS_POSITIONAL(Thing, ID) KELVARA_NAMED_ARRAY_HANDLE(I##Thing##ArrayHandle, Thing, ID, false)
-#define KELVARA_KIND_ARRAYS_ITERABLE(Thing, ID) KELVARA_NAMED_ARRAY_HANDLE(I##Thing##ArrayHandle, Thing, ID, true)
+// A listed kind's array class is named here too, so that a record can hold a list of its own kind
+// by pointer before the array is defined.
+#define KELVARA_KIND_ARRAYS_POSITIONAL(Thing, ID) \
+    class C##Thing##Array;                        \
+    KELVARA_NAMED_ARRAY_HANDLE(I##Thing##ArrayHandle, Thing, ID, false)
+#define KELVARA_KIND_ARRAYS_ITERABLE(Thing, ID) \
+    class C##Thing##Array;                      \
+    KELVARA_NAMED_ARRAY_HANDLE(I##Thing##ArrayHandle, Thing, ID, true)
 #define KELVARA_KIND_ARRAYS_BOTH(Thing, ID)                                   \
+    class C##Thing##Array;                                                    \
     KELVARA_NAMED_ARRAY_HANDLE(I##Thing##ArrayHandle, Thing, ID, false)       \
     KELVARA_NAMED_ARRAY_HANDLE(I##Thing##IterableArrayHandle, Thing, ID, true)
 

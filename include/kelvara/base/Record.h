@@ -312,6 +312,14 @@ private:
 //             allocateName(), clearName(), setName(const I<T>&); absent by default
 //   CHILDREN  a list of kind T: getName() answers I<T>ArrayHandle, setName() copies a list in;
 //             empty by default
+//   LAZY      a list of kind T that exists only while it holds something: getName() answers a null
+//             I<T>ArrayHandle while there is none, setName() copies a list in (an empty one
+//             releases it). Copy, equality, archive and generateIDs see it as a CHILDREN list
+//             (absent equals empty, and stores as an empty list) through the private
+//             getNameList(), a handle that creates the list on write and releases it when a write
+//             leaves it empty. The class reaches the member m_Name (a std::unique_ptr to
+//             C<T>Array) with kelvara::detail::allocateList and releaseListIfEmpty. A class whose
+//             list is of its own kind declares its destructor out of line.
 #define KELVARA_DEFAULT_OF(T, Name, Default) \
 public:                                      \
     static T default##Name() { return Default; }
@@ -360,6 +368,16 @@ public:                                                    \
     virtual I##T##ArrayHandle get##Name() const = 0;       \
     void set##Name(const I##T##ArrayHandle& list) { get##Name().copyFrom(list); }
 
+#define KELVARA_IFACE_LAZY(T, Name, D)                                                  \
+public:                                                                                 \
+    virtual I##T##ArrayHandle get##Name() const = 0; /* null while there is no list */  \
+    void set##Name(const I##T##ArrayHandle& list) { get##Name##List().copyFrom(list); } \
+                                                                                        \
+private:                                                                                \
+    virtual I##T##ArrayHandle get##Name##List() const = 0;                              \
+                                                                                        \
+public:
+
 #define KELVARA_IFACE_(entry, T, Name, D, since) KELVARA_IFACE_##entry(T, Name, D)
 
 #define KELVARA_FIELD_INFO_(entry, T, Name, D, since, flags) \
@@ -382,6 +400,8 @@ public:                                                    \
             &Self::getWritable##Name, ::kelvara::OwnDefaults{});
 #define KELVARA_ENTRY_FOR_CHILDREN(T, Name, D, since) \
     v.children(KELVARA_FIELD_INFO_(CHILDREN, T, Name, D, since, ::kelvara::kPlainField), &Self::get##Name);
+#define KELVARA_ENTRY_FOR_LAZY(T, Name, D, since) \
+    v.children(KELVARA_FIELD_INFO_(LAZY, T, Name, D, since, ::kelvara::kPlainField), &Self::get##Name##List);
 #define KELVARA_ENTRY_FOR_OPTIONAL(T, Name, D, since)                                                      \
     v.optional(KELVARA_FIELD_INFO_(OPTIONAL, T, Name, D, since, ::kelvara::kPlainField), &Self::get##Name, \
                &Self::allocate##Name, &Self::clear##Name);
@@ -435,6 +455,21 @@ private:                                                                        
                                                                                                              \
 public:                                                                                                      \
     I##T##ArrayHandle get##Name() const override { return I##T##ArrayHandle(new C##T##ArrayHandle(&m_##Name)); }
+
+#define KELVARA_LAZY_HANDLE_(T)                                                                  \
+    CLazyArrayHandle<I##T, C##T, ::kelvara::KindTraits<I##T>::ID, ::kelvara::KindTraits<I##T>::kPrimaryIterable, \
+                     C##T##Array>
+#define KELVARA_IMPL_LAZY(T, Name)                                                                     \
+private:                                                                                               \
+    std::unique_ptr<C##T##Array> m_##Name;                                                             \
+    I##T##ArrayHandle get##Name##List() const override {                                               \
+        return I##T##ArrayHandle(new KELVARA_LAZY_HANDLE_(T)(&m_##Name));                              \
+    }                                                                                                  \
+                                                                                                       \
+public:                                                                                                \
+    I##T##ArrayHandle get##Name() const override {                                                     \
+        return m_##Name ? I##T##ArrayHandle(new KELVARA_LAZY_HANDLE_(T)(&m_##Name)) : I##T##ArrayHandle(); \
+    }
 
 #define KELVARA_IMPL_(entry, T, Name, D, since) KELVARA_IMPL_##entry(T, Name)
 

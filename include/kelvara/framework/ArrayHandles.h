@@ -238,3 +238,127 @@ private:
         return place < 0 ? Wrapper() : Wrapper(new Iterator(this->m_array, place));
     }
 };
+
+// A list that exists only while it holds something (the LAZY entries of a field list): a handle on
+// the owner's std::unique_ptr<Owned> slot. Reads of an absent list answer as an empty one; a copy
+// into it or a load creates the list, and a write that leaves it empty releases it, so absent and
+// empty are one state. Owned is the kind's C<Thing>Array; it may still be incomplete where the
+// handle is named (a kind whose list is of its own kind), since only the members use it.
+template <class I, class C, class ID, bool iterable, class Owned>
+class CLazyArrayHandle;
+
+namespace kelvara::detail {
+
+template <class I, class C, class ID, bool iterable, class Owned>
+class CLazyArrayHandleCommon : public IArrayHandle<I, ID, iterable> {
+public:
+    using Slot = std::unique_ptr<Owned>;
+    using Basic = CBasicArrayHandle<I, C, ID, iterable>;
+
+    explicit CLazyArrayHandleCommon(const Slot* slot) noexcept : m_slot(const_cast<Slot*>(slot)) {}
+
+    int GetSize() const override { return basic().GetSize(); }
+    CWrapperHandle<I> operator[](int position) const override { return basic()[position]; }
+    int findByID(const ID& id) const override { return basic().findByID(id); }
+    CWrapperHandle<I> find(const ID& id) const override { return basic().find(id); }
+    CWritableWrapperHandle<I> getWritableReference(int position) const override {
+        return basic().getWritableReference(position);
+    }
+    void resort() override { basic().resort(); }
+    void copyFrom(const CWrapperArrayHandle<I, ID, iterable>& source) override {
+        if (source.held() && *m_slot && source.held()->identity() == identity()) return;
+        if (source.GetSize() == 0) {
+            m_slot->reset();
+            return;
+        }
+        auto fresh = std::make_unique<Owned>();
+        Basic(fresh.get()).copyFrom(source);
+        settle(std::move(fresh));
+    }
+    // An absent list stores as an empty one; a list loaded empty stays absent. A failed load
+    // leaves the list as it was.
+    void Serialize(CKelvaraArchive& ar) override {
+        if (ar.IsStoring()) {
+            if (*m_slot) {
+                basic().Serialize(ar);
+            } else {
+                Owned none;
+                Basic(&none).Serialize(ar);
+            }
+            return;
+        }
+        auto fresh = std::make_unique<Owned>();
+        Basic(fresh.get()).Serialize(ar);
+        settle(std::move(fresh));
+    }
+    IArrayHandle<I, ID, iterable>* clone() const override {
+        return new CLazyArrayHandle<I, C, ID, iterable, Owned>(m_slot);
+    }
+    bool isNull() const override { return false; }
+    bool isMemoryHandle() const override { return true; }
+    const void* identity() const override { return static_cast<const void*>(array()); }
+
+protected:
+    using Array = CUniqueObjectPointerArray<I, C, ID>;
+    Array* array() const { return m_slot->get(); }
+    Basic basic() const { return Basic(array()); }
+
+private:
+    void settle(std::unique_ptr<Owned> fresh) {
+        if (fresh->GetSize() == 0) m_slot->reset();
+        else *m_slot = std::move(fresh);
+    }
+
+    Slot* m_slot;
+};
+
+}  // namespace kelvara::detail
+
+template <class I, class C, class ID, class Owned>
+class CLazyArrayHandle<I, C, ID, false, Owned> final
+    : public kelvara::detail::CLazyArrayHandleCommon<I, C, ID, false, Owned> {
+    using Common = kelvara::detail::CLazyArrayHandleCommon<I, C, ID, false, Owned>;
+
+public:
+    using Common::Common;
+    using Common::find;
+    CWrapperHandle<I> find(const ID& id, int& position) const override { return this->basic().find(id, position); }
+};
+
+template <class I, class C, class ID, class Owned>
+class CLazyArrayHandle<I, C, ID, true, Owned> final
+    : public kelvara::detail::CLazyArrayHandleCommon<I, C, ID, true, Owned> {
+    using Common = kelvara::detail::CLazyArrayHandleCommon<I, C, ID, true, Owned>;
+
+public:
+    using Common::Common;
+    CIteratorWrapper<I> getIterator(const ID& id) const override { return this->basic().getIterator(id); }
+    CIteratorWrapper<I> getIterator() const override { return this->basic().getIterator(); }
+    CIteratorWrapper<I> getReverseIterator() const override { return this->basic().getReverseIterator(); }
+    CConstIteratorWrapper<I> getConstIterator(const ID& id) const override {
+        return this->basic().getConstIterator(id);
+    }
+    CConstIteratorWrapper<I> getConstIterator() const override { return this->basic().getConstIterator(); }
+    CConstIteratorWrapper<I> getConstReverseIterator() const override {
+        return this->basic().getConstReverseIterator();
+    }
+};
+
+namespace kelvara::detail {
+
+// The owner's side of a lazy list: the list, created when absent.
+template <class Owned>
+Owned& allocateList(std::unique_ptr<Owned>& slot) {
+    if (!slot) slot = std::make_unique<Owned>();
+    return *slot;
+}
+
+// Releases a list that no longer holds anything; answers whether it did.
+template <class Owned>
+bool releaseListIfEmpty(std::unique_ptr<Owned>& slot) {
+    if (!slot || slot->GetSize() != 0) return false;
+    slot.reset();
+    return true;
+}
+
+}  // namespace kelvara::detail
