@@ -4,6 +4,7 @@
 
 #include "kelvara/AllKinds.h"
 #include "property/FieldProperties.h"
+#include "property/RandomAnimation.h"
 #include "property/RandomGeometry.h"
 #include "property/RandomMaterials.h"
 #include "property/RandomScene.h"

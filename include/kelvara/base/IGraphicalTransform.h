@@ -70,6 +70,8 @@ public:
     virtual void RemoveAt(int position) = 0;
     virtual void RemoveAll() = 0;
     virtual void Copy(const IOwnedPointerArray& other) = 0;
+    // The name the field lists copy records by, so a record can hold such a list as a field.
+    void copyFrom(const IOwnedPointerArray& other) { Copy(other); }
     virtual bool changePosition(int target, int source) = 0;
 
     // Sizes, then element by element with I's equality, stopping at the first difference.

@@ -47,7 +47,19 @@
     X(ViewpointCamera, void, NONE, SINGLE, model3d)                                    \
     X(ViewpointCuttingPlane, void, NONE, SINGLE, model3d)                              \
     X(CameraMarker, void, NONE, SINGLE, model3d)                                       \
-    X(TurnableAnimation, void, NONE, SINGLE, model3d)
+    X(TurnableAnimation, void, NONE, SINGLE, model3d)                                  \
+    X(KelvaraKeyFrame, CKeyFrameID, NONE, SINGLE, model3d)                             \
+    X(CameraKeyFrame, CKeyFrameID, POSITIONAL, LISTED, model3d)                        \
+    X(EventKeyFrame, CKeyFrameID, POSITIONAL, LISTED, model3d)                         \
+    X(ProjectTimeKeyFrame, CKeyFrameID, POSITIONAL, LISTED, model3d)                   \
+    X(PathKey, CKeyFrameID, POSITIONAL, LISTED, model3d)                               \
+    X(Timeline, CTimelineID, NONE, SINGLE, model3d)                                    \
+    X(CameraTimeline, CTimelineID, NONE, SINGLE, model3d)                              \
+    X(EventTimeline, CTimelineID, NONE, SINGLE, model3d)                               \
+    X(ProjectTimeTimeline, CTimelineID, NONE, SINGLE, model3d)                         \
+    X(PathTimeline, CTimelineID, NONE, SINGLE, model3d)                                \
+    X(Animation, CAnimationID, POSITIONAL, ROOT, model3d)                              \
+    X(Path, CPathID, POSITIONAL, ROOT, model3d)
 
 // Filters for a registry walk: KELVARA_IF_ROOT_##Role(code) keeps code for root kinds only.
 #define KELVARA_IF_ROOT_ROOT(...) __VA_ARGS__

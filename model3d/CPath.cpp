@@ -1,0 +1,79 @@
+#include "kelvara/model3d/CPath.h"
+
+KELVARA_DEFINE_KIND(Path)
+
+const IGraphicalTransformArray& IPath::noTransforms() {
+    static const CGraphicalTransformArray none;
+    return none;
+}
+
+CPath::CPath() : m_SubPaths(std::make_unique<CPathArray>()) { initialize(); }
+
+CPath::CPath(const CPath& other) : IPath(), m_SubPaths(std::make_unique<CPathArray>()) { copyFrom(other); }
+
+CPath& CPath::operator=(const CPath& other) {
+    copyFrom(other);
+    return *this;
+}
+
+CPath::~CPath() = default;
+
+IPath* CPath::clone() const { return new CPath(*this); }
+
+// m_SubPaths is created by every constructor and never released.
+IPathArrayHandle CPath::getSubPaths() const { return IPathArrayHandle(new CPathArrayHandle(m_SubPaths.get())); }
+
+namespace {
+
+// Whether target is root itself or lies anywhere under it.
+bool inSubtree(const IPath& root, const IPath* target) {
+    if (&root == target) return true;
+    const IPathArrayHandle children = root.getSubPaths();
+    for (int i = 0; i < children.GetSize(); ++i)
+        if (inSubtree(*children[i], target)) return true;
+    return false;
+}
+
+}  // namespace
+
+int CPath::addSubPath(const IPath& path) { return m_SubPaths->Add(path); }
+
+void CPath::insertSubPath(const IPath& path, int index) {
+    if (index < 0 || index > m_SubPaths->GetSize()) return;
+    m_SubPaths->InsertAt(index, path);
+}
+
+bool CPath::attachSubPath(IPathWritableHandle handle, int index) {
+    if (index < 0 || index > m_SubPaths->GetSize()) return false;
+    auto* path = dynamic_cast<CPath*>(handle.get());
+    if (!path || m_SubPaths->findByID(path->getID()) >= 0) return false;
+    // This path under itself, or under one of its own sub-paths, would make the tree a cycle.
+    if (inSubtree(*path, this)) return false;
+    const int before = m_SubPaths->GetSize();
+    m_SubPaths->Attach(index, path);
+    return m_SubPaths->GetSize() > before;
+}
+
+IPathWritableHandle CPath::detachSubPath(const CPathID& id) {
+    const int position = m_SubPaths->findByID(id);
+    if (position < 0) return IPathWritableHandle();
+    CPath* path = m_SubPaths->isSorted() ? m_SubPaths->Detach(position) : m_SubPaths->DetachNoSort(position);
+    return path ? path->getWritableHandle() : IPathWritableHandle();
+}
+
+bool CPath::removeSubPath(const CPathID& id) {
+    const int position = m_SubPaths->findByID(id);
+    if (position < 0) return false;
+    if (m_SubPaths->isSorted()) m_SubPaths->RemoveAt(position);
+    else m_SubPaths->RemoveAtNoSort(position);
+    return true;
+}
+
+void CPath::removeAllSubPaths() { m_SubPaths->RemoveAll(); }
+
+// The list's changePosition takes (target, source); this operation names the source first.
+bool CPath::changeSubPathPosition(int from, int to) {
+    const int count = m_SubPaths->GetSize();
+    if (from < 0 || from >= count || to < 0 || to >= count) return false;
+    return m_SubPaths->changePosition(to, from);
+}

@@ -1,0 +1,3 @@
+#include "kelvara/model3d/CPathKey.h"
+
+KELVARA_DEFINE_KIND(PathKey)
