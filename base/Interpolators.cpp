@@ -33,8 +33,10 @@ CGraphicalVector3D vector(const Vec& v) {
 
 Vec lerp(const Vec& a, const Vec& b, double s) { return a + (b - a) * s; }
 
-// The direction a turned toward b by the fraction s of the angle between them.
-Vec slerp(const Vec& from, const Vec& to, double s) {
+// The direction a turned toward b by the fraction s of the angle between them. Opposite
+// directions turn about pivot when it is given and not along them (Forwards turns about Up, so a
+// camera turning round looks sideways half-way rather than up), else about a perpendicular.
+Vec slerp(const Vec& from, const Vec& to, double s, const Vec& pivot = Vec{}) {
     const Vec a = from.unit();
     const Vec b = to.unit();
     if (a.length() == 0.0 || b.length() == 0.0) return lerp(from, to, s);
@@ -43,12 +45,15 @@ Vec slerp(const Vec& from, const Vec& to, double s) {
     if (angle < 1e-9) return lerp(a, b, s).unit();
     Vec axisInPlane;  // the unit vector perpendicular to a, in the plane of the turn, toward b
     if (std::sin(angle) < 1e-9) {
-        // Opposite directions: any perpendicular will do; take the one from the axis a is least
+        // Opposite directions: the perpendicular pivot gives, or the one from the axis a is least
         // along, so it is never a itself.
-        const Vec helper = std::fabs(a.x) <= std::fabs(a.y) && std::fabs(a.x) <= std::fabs(a.z) ? Vec{1, 0, 0}
-                           : std::fabs(a.y) <= std::fabs(a.z)                                  ? Vec{0, 1, 0}
-                                                                                                : Vec{0, 0, 1};
-        axisInPlane = a.cross(helper).unit();
+        axisInPlane = pivot.cross(a).unit();
+        if (axisInPlane.length() == 0.0) {
+            const Vec helper = std::fabs(a.x) <= std::fabs(a.y) && std::fabs(a.x) <= std::fabs(a.z) ? Vec{1, 0, 0}
+                               : std::fabs(a.y) <= std::fabs(a.z)                                  ? Vec{0, 1, 0}
+                                                                                                    : Vec{0, 0, 1};
+            axisInPlane = a.cross(helper).unit();
+        }
     } else {
         axisInPlane = (b - a * cosine).unit();
     }
@@ -57,9 +62,9 @@ Vec slerp(const Vec& from, const Vec& to, double s) {
 }
 
 // A straight-line blend of two directions, turning instead where the line passes through zero.
-Vec blendDirection(const Vec& a, const Vec& b, double s) {
+Vec blendDirection(const Vec& a, const Vec& b, double s, const Vec& pivot) {
     const Vec v = lerp(a, b, s);
-    return v.length() > 1e-6 ? v : slerp(a, b, s);
+    return v.length() > 1e-6 ? v : slerp(a, b, s, pivot);
 }
 
 // The cubic Bezier segment from p1 to p2 of the Catmull-Rom curve through p0, p1, p2, p3.
@@ -100,16 +105,17 @@ bool CCameraInterpolator::interpolate(IViewpointCamera& viewpoint, const ICamera
     const double s = segment.s;
     Frame result;
     if (method == CInterpolationType::Linear) {
-        result = {lerp(a.position, b.position, s), blendDirection(a.forwards, b.forwards, s), blendDirection(a.up, b.up, s)};
+        result = {lerp(a.position, b.position, s), blendDirection(a.forwards, b.forwards, s, a.up),
+                  blendDirection(a.up, b.up, s, a.forwards)};
     } else if (method == CInterpolationType::Spherical) {
-        result = {lerp(a.position, b.position, s), slerp(a.forwards, b.forwards, s), slerp(a.up, b.up, s)};
+        result = {lerp(a.position, b.position, s), slerp(a.forwards, b.forwards, s, a.up), slerp(a.up, b.up, s, a.forwards)};
     } else {  // Bezier, and any other value read from a file
         const Frame p0 = segment.before > 0 ? frameOf(keys, segment.before - 1) : a;
         const Frame p3 = segment.after + 1 < count ? frameOf(keys, segment.after + 1) : b;
         result = {catmullRom(p0.position, a.position, b.position, p3.position, s),
                   catmullRom(p0.forwards, a.forwards, b.forwards, p3.forwards, s),
                   catmullRom(p0.up, a.up, b.up, p3.up, s)};
-        if (result.forwards.length() <= 1e-6) result.forwards = slerp(a.forwards, b.forwards, s);
+        if (result.forwards.length() <= 1e-6) result.forwards = slerp(a.forwards, b.forwards, s, a.up);
     }
     viewpoint.setPosition(point(result.position));
     viewpoint.setForwards(vector(result.forwards));

@@ -8,3 +8,6 @@
 // Fills every root of the document; scale multiplies the element counts.
 void buildSampleProject(CProjectDocument& document, int scale);
 CLinkArray buildSampleLinks(int count);
+// Animations with camera, event and focus-time timelines (the events show and hide the 3D
+// notations already in the document) and paths with a sub-path; scale multiplies the counts.
+void addAnimationsAndPaths(CProjectDocument& document, int scale);

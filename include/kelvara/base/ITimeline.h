@@ -77,7 +77,9 @@ public:                                                                         
     virtual int getEndTick() const = 0;                                                                 \
     virtual const CTimelineID& getID() const = 0;                                                       \
     virtual void setID(const CTimelineID& id) = 0;                                                      \
+    /* The key frames under one name for every timeline (get##List, set##List). */                     \
     I##KF##ArrayHandle getKeyFrameList() const { return get##List(); }                                  \
+    void setKeyFrameList(const I##KF##ArrayHandle& list) { set##List(list); }                           \
     const _GUID& getObjectStateGUID() const override { return getID().getGUID(); }                      \
                                                                                                         \
     static constexpr bool kRecordByHand = true;                                                         \

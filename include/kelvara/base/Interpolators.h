@@ -15,7 +15,8 @@
 //              either end the missing neighbour is the end key frame itself), applied to the
 //              position, Forwards and Up; s is taken over the segment, whatever its length in ticks
 //   Spherical  the position as in Linear; Forwards and Up turned at a constant rate along the great
-//              circle between them (slerp; opposite directions turn about a perpendicular axis)
+//              circle between them (slerp; opposite Forwards turn about the earlier Up, opposite
+//              Ups about the earlier Forwards, so that a camera turning round looks sideways)
 // The result's Forwards and Up are then made an orthonormal pair (IViewpointCamera::validateDirection).
 //
 // Project times: Discrete gives the earlier key frame's time; every other type (and the Linear
