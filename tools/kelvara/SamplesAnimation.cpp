@@ -48,7 +48,8 @@ CAnimation flyRound(const C3DNotationArray& notations, int index, int frames) {
     }
     animation.setCameraTimeline(camera);
 
-    // Notations appear one after another, then all are hidden for the closing shot.
+    // Notations appear one after another, each hiding the one before, then all are hidden for the
+    // closing shot.
     CEventTimeline events;
     CEventKeyFrame opening(0);
     opening.setShowMainGrid(true);
@@ -58,6 +59,11 @@ CAnimation flyRound(const C3DNotationArray& notations, int index, int frames) {
         C3DNotationIDArray shown;
         shown.Add(notations.getConstReference(i).getID());
         show.setShown3DNotationIDs(shown);
+        if (i > 0) {  // each label in turn: the one before makes way
+            C3DNotationIDArray hidden;
+            hidden.Add(notations.getConstReference(i - 1).getID());
+            show.setHidden3DNotationIDs(hidden);
+        }
         (void)events.addKeyFrame(show);
     }
     CEventKeyFrame closing(frames * 2 * kTicksPerSecond);

@@ -55,7 +55,10 @@ public:
     virtual bool changeSubPathPosition(int from, int to) = 0;
 
 protected:
-    IPathTimelineWritableHandle getWritableTimeline() { return allocateTimeline(); }
+    // Empty when the path has no timeline.
+    IPathTimelineWritableHandle getWritableTimeline() {
+        return getTimeline().isNull() ? IPathTimelineWritableHandle() : allocateTimeline();
+    }
     virtual void setTransformArray(const IGraphicalTransformArray& transforms) = 0;
     virtual void clearTransformArray() = 0;
 
