@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ArchiveTesting.h"
+#include "kelvara/platform/Exceptions.h"
 
 namespace kelvara::test {
 
@@ -57,5 +58,17 @@ private:
     Bytes m_prefix, m_suffix, m_leaf;
     std::vector<std::size_t> m_lengths;
 };
+
+// Loading bytes into object fails because the records nest too deep, not for any other reason.
+template <class C>
+void expectRefusedAsTooDeep(C& object, const Bytes& bytes) {
+    CKelvaraArchive ar(bytes.data(), bytes.size(), CKelvaraArchive::kCurrentFileVersion);
+    try {
+        object.Serialize(ar);
+        ADD_FAILURE() << "a tree nested deeper than the limit was loaded";
+    } catch (const CArchiveException& e) {
+        EXPECT_NE(std::string(e.what()).find("nested deeper"), std::string::npos) << e.what();
+    }
+}
 
 }  // namespace kelvara::test

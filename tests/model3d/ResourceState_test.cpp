@@ -123,8 +123,7 @@ TEST(ResourceState, LoadingRefusesTreesDeeperThanTheArchiveAllows) {
 
     const Bytes hostile = chain.nest(150);
     CResourceState target = stateNamed(L"kept");
-    CKelvaraArchive ar(hostile.data(), hostile.size(), CKelvaraArchive::kCurrentFileVersion);
-    EXPECT_THROW(target.Serialize(ar), CArchiveException);
+    expectRefusedAsTooDeep(target, hostile);
 }
 
 }  // namespace
