@@ -8,3 +8,5 @@
 // Fills every root of the document; scale multiplies the element counts.
 void buildSampleProject(CProjectDocument& document, int scale);
 CLinkArray buildSampleLinks(int count);
+// Resource states (nested), use profiles (with sub-profiles) and spatial use profiles.
+void addResourceStatesAndProfiles(CProjectDocument& document, int scale);
