@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "ArchiveTesting.h"
-#include "kelvara/model3d/CSpatialUseProfile.h"
 #include "kelvara/model3d/CUseProfile.h"
 #include "kelvara/platform/Exceptions.h"
 #include "model3d/DeepNesting.h"
@@ -59,18 +58,10 @@ TEST(EntityAppearance, ConstantAndFadingTransparency) {
     EXPECT_EQ(appearance.getTransparency(0.5), 50) << "halfway from 100 - INT_MAX to INT_MAX";
 }
 
-TEST(UseProfile, NewProfilesInstallAndKeepTheEntitiesLook) {
-    const CUseProfile profile;
-    EXPECT_EQ(profile.getType(), CResourceProfileType(CResourceProfileType::Install));
-    EXPECT_TRUE(profile.getIsDefaultProfile() == false);
-    EXPECT_TRUE(profile.getActiveAppearance()->getUseOriginalColor() == true);
-    EXPECT_FALSE(profile.getSubUseProfiles().isNull()) << "the list exists from construction";
-    EXPECT_EQ(CSpatialUseProfile().getJoinTestProfileType(), CJoinTestProfileType(CJoinTestProfileType::Intersection));
-}
-
 TEST(UseProfile, SubProfilesInsertRemoveAndSelfAssign) {
     CUseProfile demolition = profileNamed(L"Demolition");
     const CUseProfile soft = profileNamed(L"Soft strip"), frame = profileNamed(L"Frame");
+    EXPECT_FALSE(demolition.getSubUseProfiles().isNull()) << "the list exists from construction";
 
     EXPECT_FALSE(demolition.insertSubUseProfile(1, soft)) << "index above the count";
     EXPECT_FALSE(demolition.insertSubUseProfile(-1, soft));
