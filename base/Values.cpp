@@ -21,6 +21,13 @@ CProjectColorRGB::operator unsigned long() const noexcept {
     return r | (g << 8) | (b << 16);
 }
 
+CProjectColorRGB CProjectColorRGB::getTransmissionColor(double transparency) noexcept {
+    double t = transparency > 0.0 ? transparency : 0.0;  // NaN fails the test and counts as 0
+    if (t > 1.0) t = 1.0;
+    const auto channel = static_cast<float>(t);
+    return CProjectColorRGB(channel, channel, channel);
+}
+
 bool CProjectColorRGB::operator==(const CProjectColorRGB& other) const noexcept {
     for (int i = 0; i < 3; ++i)
         if (!kelvara::detail::sameValue(m_rgb[i], other.m_rgb[i])) return false;

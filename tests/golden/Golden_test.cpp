@@ -15,7 +15,9 @@
 #include "kelvara/document/Schema.h"
 #include "kelvara/framework/UniqueObjectPointerArray.h"
 #include "kelvara/model3d/CGraphicalMaterialArray.h"
+#include "kelvara/model3d/CEntityState.h"
 #include "kelvara/model3d/CMapNameToTextureDefinition.h"
+#include "kelvara/model3d/CRSHistory.h"
 #include "kelvara/platform/Guid.h"
 #include "property/KindTests.h"
 
@@ -214,6 +216,44 @@ TEST(GoldenLayouts, ProjectFile) {
     CProjectDocument loaded;
     loaded.load(golden.data(), golden.size());
     EXPECT_TRUE(loaded == project);
+}
+
+// The resource-state history's own record: items in time order, whatever order they were added in.
+TEST(GoldenLayouts, ResourceStateHistory) {
+    seedGuidGenerator(kGoldenSeed + 5);
+    Rng rng(kGoldenSeed + 5);
+    CRSHistory history;
+    for (const std::int64_t day : {9, 1, 5, 5}) {
+        CRSHistoryItem item;
+        fillRandom(item, rng);
+        item.setTime(CProjectTime(day * 86400000));
+        history.Add(item);
+    }
+    CRSHistory loaded;
+    if (matchLayout("layouts/ResourceStateHistory.kva", CKelvaraArchive::kCurrentFileVersion, history, loaded)) {
+        EXPECT_TRUE(loaded == history);
+    }
+}
+
+// Entity states have no record of their own: presence flags, then the parts.
+TEST(GoldenLayouts, EntityStateArray) {
+    CEntityStateArray states;
+    states.Add(CEntityState());
+    CEntityState locked;
+    CGraphicalTransform turn;
+    turn.setAsRotation_Z(30.0f);
+    locked.setTransform(turn);
+    locked.setColorLock(CProjectColorRGB(1.0f, 0.5f, 0.0f));
+    locked.setTransparencyLock(CProjectInt(30));
+    states.Add(locked);
+    CEntityState animated;
+    animated.setDynamicTransparency(CProjectInt(60));
+    animated.setCuttingPlane(CPlane(0.0f, 0.0f, 1.0f, -2.5f));
+    states.Add(animated);
+    CEntityStateArray loaded;
+    if (matchLayout("layouts/EntityStateArray.kva", CKelvaraArchive::kCurrentFileVersion, states, loaded)) {
+        EXPECT_TRUE(loaded == states);
+    }
 }
 
 }  // namespace

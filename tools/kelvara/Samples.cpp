@@ -231,4 +231,5 @@ void buildSampleProject(CProjectDocument& project, int scale) {
     addTaskStatesAndCategories(project, scale);
     addScene(project, scale, rng);
     addAnimationsAndPaths(project, scale);
+    addResourceStatesAndProfiles(project, scale);
 }

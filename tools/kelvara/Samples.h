@@ -11,3 +11,5 @@ CLinkArray buildSampleLinks(int count);
 // Animations with camera, event and focus-time timelines (the events show and hide the 3D
 // notations already in the document) and paths with a sub-path; scale multiplies the counts.
 void addAnimationsAndPaths(CProjectDocument& document, int scale);
+// Resource states (nested), use profiles (with sub-profiles) and spatial use profiles.
+void addResourceStatesAndProfiles(CProjectDocument& document, int scale);

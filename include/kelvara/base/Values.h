@@ -187,6 +187,9 @@ public:
     int blueInt() const noexcept { return toInt(m_rgb[2]); }
     // Each channel times 255 truncated, kept to its low 8 bits: red lowest, blue third.
     operator unsigned long() const noexcept;
+    // The grey that a surface of the given transparency (0 opaque to 1 fully transparent) lets
+    // through: every channel equals the transparency, clamped into 0..1 (NaN counts as 0).
+    static CProjectColorRGB getTransmissionColor(double transparency) noexcept;
 
     bool operator==(const CProjectColorRGB& other) const noexcept;
     void Serialize(CKelvaraArchive& ar);

@@ -254,6 +254,7 @@ class CLazyArrayHandleCommon : public IArrayHandle<I, ID, iterable> {
 public:
     using Slot = std::unique_ptr<Owned>;
     using Basic = CBasicArrayHandle<I, C, ID, iterable>;
+    using IArrayHandle<I, ID, iterable>::find;
 
     explicit CLazyArrayHandleCommon(const Slot* slot) noexcept : m_slot(const_cast<Slot*>(slot)) {}
 

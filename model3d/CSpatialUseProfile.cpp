@@ -1,0 +1,3 @@
+#include "kelvara/model3d/CSpatialUseProfile.h"
+
+KELVARA_DEFINE_KIND(SpatialUseProfile)
