@@ -230,4 +230,5 @@ void buildSampleProject(CProjectDocument& project, int scale) {
     addUserFields(project, scale);
     addTaskStatesAndCategories(project, scale);
     addScene(project, scale, rng);
+    addCollaboration(project, scale);
 }

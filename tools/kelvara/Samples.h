@@ -8,3 +8,5 @@
 // Fills every root of the document; scale multiplies the element counts.
 void buildSampleProject(CProjectDocument& document, int scale);
 CLinkArray buildSampleLinks(int count);
+// Issues with comment threads and an attached document, a risk tree and a document folder tree.
+void addCollaboration(CProjectDocument& document, int scale);

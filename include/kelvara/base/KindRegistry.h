@@ -47,7 +47,13 @@
     X(ViewpointCamera, void, NONE, SINGLE, model3d)                                    \
     X(ViewpointCuttingPlane, void, NONE, SINGLE, model3d)                              \
     X(CameraMarker, void, NONE, SINGLE, model3d)                                       \
-    X(TurnableAnimation, void, NONE, SINGLE, model3d)
+    X(TurnableAnimation, void, NONE, SINGLE, model3d)                                  \
+    X(Note, CNoteID, ITERABLE, LISTED, people)                                         \
+    X(AssignedRisk, CAssignedRiskID, POSITIONAL, LISTED, people)                       \
+    X(DocumentFile, CDocumentFileID, POSITIONAL, LISTED, people)                       \
+    X(Issue, CIssueID, POSITIONAL, ROOT, people)                                       \
+    X(Risk, CRiskID, POSITIONAL, ROOT, people)                                         \
+    X(DocumentFolder, CDocumentFolderID, POSITIONAL, ROOT, people)
 
 // Filters for a registry walk: KELVARA_IF_ROOT_##Role(code) keeps code for root kinds only.
 #define KELVARA_IF_ROOT_ROOT(...) __VA_ARGS__
