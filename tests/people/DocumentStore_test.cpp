@@ -90,7 +90,7 @@ TEST(DocumentStore, ContentRoundTripInChunks) {
     EXPECT_EQ(contentOf(document), Bytes(framed.begin() + 100, framed.end()));
 
     // An empty content is a store file of no bytes.
-    CArchive empty(nullptr, 0);
+    CArchive empty(std::vector<std::uint8_t>{});
     ASSERT_TRUE(document.setArchive(empty));
     EXPECT_EQ(document.getDocumentLength(), 0u);
     EXPECT_EQ(contentOf(document, &ok), Bytes());

@@ -116,7 +116,6 @@ TEST(Risk, ListSettersAndCopies) {
     CRisk other = risk(9);
     other.setSubRisks(root.getSubRisks());
     EXPECT_EQ(childKeys(*other.getSubRisks()[0]), (std::vector<std::uint32_t>{3}));
-    EXPECT_FALSE(other.getSubRisks()[0].isSame(root.getSubRisks()[0])) << "a deep copy";
     other.setSubRisks(risk(10).getSubRisks());
     EXPECT_TRUE(other.getSubRisks().isNull()) << "an absent list empties and releases";
 }
@@ -145,9 +144,7 @@ CCost cost(std::uint32_t n, double amount) {
 
 TEST(AssignedRisk, CostsReplaceInPlaceAndReleaseTheList) {
     CAssignedRisk assigned(ftest::idOf<CRiskID>(5), CRiskValueMode(CRiskValueMode::Fixed));
-    EXPECT_EQ(assigned.getRiskID(), ftest::idOf<CRiskID>(5));
     EXPECT_TRUE(assigned.getValueMode() == CRiskValueMode::Fixed);
-    EXPECT_TRUE(assigned.getWeight() == CRiskWeight::Medium);
     EXPECT_TRUE(assigned.getCosts().isNull());
     EXPECT_FALSE(assigned.removeCost(ftest::idOf<CCostID>(1)));
 
@@ -164,12 +161,6 @@ TEST(AssignedRisk, CostsReplaceInPlaceAndReleaseTheList) {
 
     assigned.setCosts(assigned.getCosts());
     EXPECT_EQ(assigned.getCosts().GetSize(), 2);
-
-    assigned.setValuePercent(12.5);
-    EXPECT_EQ(assigned.getValuePercent(), 12.5);
-    CAssignedRisk loaded;
-    load(loaded, store(assigned));
-    EXPECT_TRUE(loaded == assigned);
 
     EXPECT_TRUE(assigned.removeCost(ftest::idOf<CCostID>(1)));
     EXPECT_FALSE(assigned.removeCost(ftest::idOf<CCostID>(1)));
