@@ -208,6 +208,7 @@ void CSafeFileWriter::commit() {
     }
     m_temporary.clear();
     m_done = true;
+    m_replaced = true;
 
     // The rename is durable only once the folder is on disk. File systems that cannot sync a
     // folder say EINVAL (or ENOTSUP); there is nothing more to do on those.

@@ -138,11 +138,18 @@ TEST(SafeFileWriter, EveryStepThatFailsBeforeTheRenameLeavesThePreviousFile) {
             if (nth > 1 && failing != Step::write) continue;  // the other steps run once
             int seen = 0;
             auto faults = [&](Step step) { return step == failing && ++seen == nth ? EIO : 0; };
+            bool replaced = false;
             const CFileException e = failureOf([&] {
                 CSafeFileWriter writer(target, faults);
-                for (int piece = 0; piece < 4; ++piece) writer.write(pattern(500, static_cast<std::uint8_t>(piece)));
-                writer.commit();
+                try {
+                    for (int piece = 0; piece < 4; ++piece) writer.write(pattern(500, static_cast<std::uint8_t>(piece)));
+                    writer.commit();
+                } catch (...) {
+                    replaced = writer.replaced();
+                    throw;
+                }
             });
+            EXPECT_FALSE(replaced) << static_cast<int>(failing);
             EXPECT_EQ(e.error(), EIO) << static_cast<int>(failing) << " " << nth;
             EXPECT_TRUE(contains(e.what(), target)) << e.what();
             EXPECT_EQ(readBytes(target), previous) << static_cast<int>(failing);
@@ -180,11 +187,18 @@ TEST(SafeFileWriter, AFolderThatCannotBeFlushedIsReportedWithTheNewContentInPlac
     TemporaryFolder dir;
     const std::string target = dir / "project.kvp";
     writeBytes(target, pattern(50, 9));
+    bool replaced = false;
     const CFileException e = failureOf([&] {
         CSafeFileWriter writer(target, [](Step step) { return step == Step::syncFolder ? EIO : 0; });
         writer.write(pattern(60, 10));
-        writer.commit();
+        try {
+            writer.commit();
+        } catch (...) {
+            replaced = writer.replaced();
+            throw;
+        }
     });
+    EXPECT_TRUE(replaced) << "the writer tells a caller that the content is in place";
     EXPECT_EQ(e.error(), EIO);
     EXPECT_TRUE(contains(e.what(), "in place")) << e.what();
     EXPECT_EQ(readBytes(target), pattern(60, 10));

@@ -232,4 +232,5 @@ void buildSampleProject(CProjectDocument& project, int scale) {
     addScene(project, scale, rng);
     addAnimationsAndPaths(project, scale);
     addResourceStatesAndProfiles(project, scale);
+    addCollaboration(project, scale);
 }

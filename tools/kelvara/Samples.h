@@ -13,3 +13,5 @@ CLinkArray buildSampleLinks(int count);
 void addAnimationsAndPaths(CProjectDocument& document, int scale);
 // Resource states (nested), use profiles (with sub-profiles) and spatial use profiles.
 void addResourceStatesAndProfiles(CProjectDocument& document, int scale);
+// Issues with comment threads and an attached document, a risk tree and a document folder tree.
+void addCollaboration(CProjectDocument& document, int scale);

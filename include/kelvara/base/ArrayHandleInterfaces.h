@@ -206,11 +206,21 @@ public:
     Held* held() const noexcept { return m_held; }
 
     // Element by element by content. A handle that refers to no list equals one that refers to no
-    // list, and equals a non-memory handle without elements, but never a memory handle.
+    // list, and equals a non-memory handle without elements, but never a memory handle. The
+    // iterable form is copied and stored in identifier order, so its element order is not content:
+    // two iterable lists are equal when each element has an equal one under its identifier.
     bool operator==(const CWrapperArrayHandle& other) const {
         const bool mine = !(!*this), theirs = !(!other);
         if (mine && theirs) {
             if (GetSize() != other.GetSize()) return false;
+            if constexpr (iterable) {
+                for (int i = 0; i < GetSize(); ++i) {
+                    const CWrapperHandle<I> element = (*this)[i];
+                    const CWrapperHandle<I> match = other.find(element->getID());
+                    if (match.isNull() || element != match) return false;
+                }
+                return true;
+            }
             for (int i = 0; i < GetSize(); ++i)
                 if ((*this)[i] != other[i]) return false;
             return true;

@@ -21,7 +21,6 @@ public:
     // The key in a list of values: the field's identifier. It refers to the field, so renewing
     // identifiers leaves it alone.
     virtual const CUserFieldID& getID() const { return getUserFieldID(); }
-    void setValue(const CString& text) { setValue(CProjectString(text)); }
 
 protected:
     // A new default field, owned by the caller.

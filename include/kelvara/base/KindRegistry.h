@@ -59,13 +59,19 @@
     X(ProjectTimeTimeline, CTimelineID, NONE, SINGLE, model3d)                         \
     X(PathTimeline, CTimelineID, NONE, SINGLE, model3d)                                \
     X(Animation, CAnimationID, POSITIONAL, ROOT, model3d)                              \
-    X(Path, CPathID, POSITIONAL, ROOT, model3d)                                       \
+    X(Path, CPathID, POSITIONAL, ROOT, model3d)                                        \
     X(RSHistoryItem, CResourceStateHistoryItemID, POSITIONAL, LISTED, model3d)         \
     X(RSHistory, void, NONE, SINGLE, model3d)                                          \
     X(EntityAppearance, void, NONE, SINGLE, model3d)                                   \
     X(ResourceState, CResourceStateID, POSITIONAL, ROOT, model3d)                      \
     X(UseProfile, CUseProfileID, POSITIONAL, ROOT, model3d)                            \
-    X(SpatialUseProfile, CSpatialUseProfileID, POSITIONAL, ROOT, model3d)
+    X(SpatialUseProfile, CSpatialUseProfileID, POSITIONAL, ROOT, model3d)              \
+    X(Note, CNoteID, ITERABLE, LISTED, people)                                         \
+    X(AssignedRisk, CAssignedRiskID, POSITIONAL, LISTED, people)                       \
+    X(DocumentFile, CDocumentFileID, POSITIONAL, LISTED, people)                       \
+    X(Issue, CIssueID, POSITIONAL, ROOT, people)                                       \
+    X(Risk, CRiskID, POSITIONAL, ROOT, people)                                         \
+    X(DocumentFolder, CDocumentFolderID, POSITIONAL, ROOT, people)
 
 // Filters for a registry walk: KELVARA_IF_ROOT_##Role(code) keeps code for root kinds only.
 #define KELVARA_IF_ROOT_ROOT(...) __VA_ARGS__

@@ -299,7 +299,7 @@ private:
 //   VALUE     getName() / setName(const T&) / private getWritableName(), member T m_Name
 //   IDENTITY  a VALUE that is the object's own identifier (renewed by generateIDs)
 //   KEY       an IDENTITY left out of equality
-//   TEXT      a VALUE of type T read and written as IProjectString
+//   TEXT      a VALUE of type T read and written as IProjectString, also set from a CString
 //   READONLY  a VALUE whose setter is private: the interface changes it through its own operations
 //   PLAIN     a setting kept as the value type T (CProjectInt, CProjectDouble, CProjectBool, ...)
 //             for its archive form, read and written as the plain value: getName() / setName()
@@ -327,7 +327,10 @@ public:                                      \
 #define KELVARA_IFACE_VALUE(T, Name, D) KELVARA_ACCESSORS(T, Name) KELVARA_DEFAULT_OF(T, Name, D)
 #define KELVARA_IFACE_IDENTITY(T, Name, D) KELVARA_IFACE_VALUE(T, Name, D)
 #define KELVARA_IFACE_KEY(T, Name, D) KELVARA_IFACE_VALUE(T, Name, D)
-#define KELVARA_IFACE_TEXT(T, Name, D) KELVARA_ACCESSORS_AS(T, IProjectString, Name) KELVARA_DEFAULT_OF(T, Name, D)
+#define KELVARA_IFACE_TEXT(T, Name, D)                                            \
+    KELVARA_ACCESSORS_AS(T, IProjectString, Name)                                 \
+    void set##Name(const CString& text) { set##Name(static_cast<const IProjectString&>(T(text))); } \
+    KELVARA_DEFAULT_OF(T, Name, D)
 #define KELVARA_IFACE_READONLY(T, Name, D)        \
 public:                                           \
     virtual const T& get##Name() const = 0;       \
@@ -410,7 +413,9 @@ public:
 #define KELVARA_IMPL_VALUE(T, Name) KELVARA_MEMBER(T, Name)
 #define KELVARA_IMPL_IDENTITY(T, Name) KELVARA_MEMBER(T, Name)
 #define KELVARA_IMPL_KEY(T, Name) KELVARA_MEMBER(T, Name)
-#define KELVARA_IMPL_TEXT(T, Name) KELVARA_MEMBER_AS(T, IProjectString, Name)
+#define KELVARA_IMPL_TEXT(T, Name)                  \
+    KELVARA_MEMBER_AS(T, IProjectString, Name)      \
+    void set##Name(const CString& text) { m_##Name = T(text); }
 #define KELVARA_IMPL_READONLY(T, Name)                                  \
 private:                                                                \
     T m_##Name;                                                         \

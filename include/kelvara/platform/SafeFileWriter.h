@@ -40,6 +40,9 @@ public:
     const std::string& path() const noexcept { return m_path; }                 // as given
     const std::string& target() const noexcept { return m_target; }             // the real file
     const std::string& temporaryPath() const noexcept { return m_temporary; }   // empty when none
+    // Whether the new content has replaced the target: true after commit(), also when commit()
+    // then failed to flush the folder.
+    bool replaced() const noexcept { return m_replaced; }
 
 private:
     [[noreturn]] void fail(const std::string& what, int error);
@@ -55,4 +58,5 @@ private:
     bool m_keepMode = false;      // the target exists: its bits are copied, not the umask's
     int m_fd = -1;
     bool m_done = false;          // committed, or failed and cleaned up
+    bool m_replaced = false;      // the temporary file has been renamed over the target
 };

@@ -9,8 +9,6 @@ class CUserFieldValue : public IUserFieldValue {
     KELVARA_RECORD_MEMBERS(KELVARA_FIELDS_UserFieldValue)
 
 public:
-    using IUserFieldValue::setValue;
-
     ~CUserFieldValue() override = default;
 
 protected:

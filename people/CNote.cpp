@@ -1,0 +1,3 @@
+#include "kelvara/people/CNote.h"
+
+KELVARA_DEFINE_KIND(Note)
