@@ -65,23 +65,28 @@ void CEntityState::CLockedAttributes::Serialize(CKelvaraArchive& ar) {
 }
 
 CEntityState::CDynamicAttributes::CDynamicAttributes(const CDynamicAttributes& other)
-    : DynamicTransparency(copyOf(other.DynamicTransparency)), CuttingPlane(copyOf(other.CuttingPlane)) {}
+    : DynamicTransparency(copyOf(other.DynamicTransparency)),
+      CuttingPlane(copyOf(other.CuttingPlane)),
+      PathKey(copyOf(other.PathKey)) {}
 
 CEntityState::CDynamicAttributes& CEntityState::CDynamicAttributes::operator=(const CDynamicAttributes& other) {
     if (this != &other) {
         DynamicTransparency = copyOf(other.DynamicTransparency);
         CuttingPlane = copyOf(other.CuttingPlane);
+        PathKey = copyOf(other.PathKey);
     }
     return *this;
 }
 
 bool CEntityState::CDynamicAttributes::operator==(const CDynamicAttributes& other) const {
-    return samePart(DynamicTransparency, other.DynamicTransparency) && samePart(CuttingPlane, other.CuttingPlane);
+    return samePart(DynamicTransparency, other.DynamicTransparency) && samePart(CuttingPlane, other.CuttingPlane) &&
+           samePart(PathKey, other.PathKey);
 }
 
 void CEntityState::CDynamicAttributes::Serialize(CKelvaraArchive& ar) {
     serializePart(ar, DynamicTransparency);
     serializePart(ar, CuttingPlane);
+    serializePart(ar, PathKey);
 }
 
 // ---- Parts ----
@@ -130,6 +135,12 @@ void CEntityState::setDynamicTransparency(const CProjectInt& transparency) {
 
 void CEntityState::setCuttingPlane(const CPlane& plane) { dynamic().CuttingPlane = std::make_unique<CPlane>(plane); }
 
+void CEntityState::setPathKey(const IPathKey& key) {
+    auto copy = std::make_unique<CPathKey>();  // made first: key may be this state's own
+    copy->copyFrom(key);
+    dynamic().PathKey = std::move(copy);
+}
+
 void CEntityState::clearColorLock() noexcept {
     if (m_locked) m_locked->ColorLock.reset();
     dropEmptyBlocks();
@@ -147,6 +158,11 @@ void CEntityState::clearDynamicTransparency() noexcept {
 
 void CEntityState::clearCuttingPlane() noexcept {
     if (m_dynamic) m_dynamic->CuttingPlane.reset();
+    dropEmptyBlocks();
+}
+
+void CEntityState::clearPathKey() noexcept {
+    if (m_dynamic) m_dynamic->PathKey.reset();
     dropEmptyBlocks();
 }
 

@@ -249,6 +249,11 @@ TEST(GoldenLayouts, EntityStateArray) {
     CEntityState animated;
     animated.setDynamicTransparency(CProjectInt(60));
     animated.setCuttingPlane(CPlane(0.0f, 0.0f, 1.0f, -2.5f));
+    CPathKey key;
+    key.setID(CKeyFrameID(CString(L"6c1f0e52-4b8a-4d3e-9a71-2f5b8c9d0e13")));
+    key.setTick(2500);
+    key.setPosition(CGraphicalPoint3D(4.0f, 0.0f, 12.5f));
+    animated.setPathKey(key);
     states.Add(animated);
     CEntityStateArray loaded;
     if (matchLayout("layouts/EntityStateArray.kva", CKelvaraArchive::kCurrentFileVersion, states, loaded)) {

@@ -49,7 +49,14 @@ TEST(EntityState, BlocksGoWhenTheirLastMemberGoes) {
     EXPECT_FALSE(state.UseOriginalTransparency());
     EXPECT_TRUE(state.UseOriginalColor());
     state.clearTransparencyLock();
+    CPathKey key;
+    key.setPosition(CGraphicalPoint3D(1.0f, 2.0f, 3.0f));
+    state.setPathKey(key);
     state.clearCuttingPlane();
+    EXPECT_FALSE(state.empty()) << "the path key keeps the animated block";
+    state.setPathKey(*state.getPathKey());
+    EXPECT_TRUE(*state.getPathKey() == key) << "set from its own path key";
+    state.clearPathKey();
     EXPECT_TRUE(state.empty());
 
     EXPECT_FALSE(state.UseOriginalTransform()) << "true only while a transform is present";
@@ -128,9 +135,19 @@ TEST(EntityState, CopiesCompareEveryPart) {
     a.setColorLock(CProjectColorRGB(0.2f, 0.4f, 0.6f));
     a.setDynamicTransparency(CProjectInt(70));
     a.setCuttingPlane(CPlane(1.0f, 0.0f, 0.0f, std::nanf("")));
+    CPathKey key;
+    key.setCenter(CGraphicalPoint3D(0.0f, 0.0f, 4.0f));
+    a.setPathKey(key);
 
     CEntityState b(a);
     EXPECT_TRUE(b == a) << "NaN equals NaN";
+    CEntityState reloaded;
+    load(reloaded, store(a));
+    EXPECT_TRUE(reloaded == a) << "every part, the path key included, survives the archive";
+    key.setCenter(CGraphicalPoint3D(0.0f, 0.0f, 5.0f));
+    b.setPathKey(key);
+    EXPECT_TRUE(b != a) << "path keys are compared";
+    b = a;
     b.setCuttingPlane(CPlane(1.0f, 0.0f, 0.0f, 0.0f));
     EXPECT_TRUE(b != a);
     b = a;
@@ -151,7 +168,8 @@ TEST(EntityState, LoadingDropsEmptyBlocks) {
     full.setDynamicTransparency(CProjectInt(75));
 
     // Both block flags set with every member flag clear: loaded as no block at all.
-    const Bytes hollow = craft([](CKelvaraArchive& ar) { ar << false << true << false << false << true << false << false; });
+    const Bytes hollow =
+        craft([](CKelvaraArchive& ar) { ar << false << true << false << false << true << false << false << false; });
     CEntityState loaded(full);
     load(loaded, hollow);
     EXPECT_TRUE(loaded.empty());

@@ -1,13 +1,13 @@
 // The display override of one entity at one moment, computed from the schedule and the profiles:
 // a placement transform, locked colour and transparency, and animated parts (a transparency that
-// changes while a task runs, a cutting plane). Each part is optional and a new state has none.
+// changes while a task runs, a cutting plane, a key placing it along a path). Each part is optional and a new state has none.
 // The locked and the animated parts live in two blocks that exist only while they hold something:
 // clearing a block's last member deletes the block.
 //
 // Archive form (no record of its own, it is stored inside its owner's record): a presence flag
 // then the transform's record; a presence flag then the locked block (flag and colour, flag and
 // transparency lock); a presence flag then the dynamic block (flag and dynamic transparency, flag
-// and cutting plane). Loading a false flag clears that part.
+// and cutting plane, flag and path key record). Loading a false flag clears that part.
 #pragma once
 
 #include <memory>
@@ -17,6 +17,7 @@
 #include "kelvara/base/IGraphicalTransform.h"
 #include "kelvara/framework/PlainArrays.h"
 #include "kelvara/model3d/CGraphicalTransform.h"
+#include "kelvara/model3d/CPathKey.h"
 #include "kelvara/platform/CString.h"
 
 class CEntityState {
@@ -43,14 +44,13 @@ public:
         CDynamicAttributes(const CDynamicAttributes& other);
         CDynamicAttributes& operator=(const CDynamicAttributes& other);
 
-        bool empty() const noexcept { return !DynamicTransparency && !CuttingPlane; }
+        bool empty() const noexcept { return !DynamicTransparency && !CuttingPlane && !PathKey; }
         bool operator==(const CDynamicAttributes& other) const;
         void Serialize(CKelvaraArchive& ar);
 
         std::unique_ptr<CProjectInt> DynamicTransparency;
         std::unique_ptr<CPlane> CuttingPlane;
-        // The path key, the third member, follows the cutting plane everywhere in this block: in
-        // empty(), the copy, the equality and the archive form (its flag last).
+        std::unique_ptr<CPathKey> PathKey;
     };
 
     CEntityState() = default;
@@ -71,6 +71,7 @@ public:
         return m_dynamic ? m_dynamic->DynamicTransparency.get() : nullptr;
     }
     const CPlane* getCuttingPlane() const noexcept { return m_dynamic ? m_dynamic->CuttingPlane.get() : nullptr; }
+    const CPathKey* getPathKey() const noexcept { return m_dynamic ? m_dynamic->PathKey.get() : nullptr; }
 
     bool empty() const noexcept { return !m_transform && !m_locked && !m_dynamic; }
     bool UseOriginalColor() const noexcept { return getColorLock() == nullptr; }
@@ -86,12 +87,14 @@ public:
     // As setTransparencyLock, for the animated transparency.
     void setDynamicTransparency(const CProjectInt& transparency);
     void setCuttingPlane(const CPlane& plane);
+    void setPathKey(const IPathKey& key);
 
     void clearTransform() noexcept { m_transform.reset(); }
     void clearColorLock() noexcept;
     void clearTransparencyLock() noexcept;
     void clearDynamicTransparency() noexcept;
     void clearCuttingPlane() noexcept;
+    void clearPathKey() noexcept;
     void clear() noexcept;
 
     // The locks from an appearance: its colour unless it keeps the original colour, its start
