@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "kelvara/AllKinds.h"
+#include "kelvara/model3d/CEntityState.h"
 
 namespace kelvara::fuzz {
 
@@ -27,8 +28,11 @@ void loadKind(CKelvaraArchive& ar) {
     if (!(again == object) || in.remaining() != 0) __builtin_trap();
 }
 
+// Every kind, then the stored forms that are not kinds (written inside their owners' records);
+// kExtraLoaderNames names the latter in order, for the seed writer.
 #define KELVARA_FUZZ_LOADER_(Thing, Identifier, Iteration, Role, Folder) &loadKind<C##Thing>,
-inline constexpr KindLoader kKindLoaders[] = {KELVARA_KINDS(KELVARA_FUZZ_LOADER_)};
+inline constexpr KindLoader kKindLoaders[] = {KELVARA_KINDS(KELVARA_FUZZ_LOADER_) & loadKind<CEntityStateArray>};
+inline constexpr const char* kExtraLoaderNames[] = {"EntityStateArray"};
 #undef KELVARA_FUZZ_LOADER_
 
 // The input's first byte picks the kind, the second the file version (the current one, or one of

@@ -73,5 +73,22 @@ int main(int argc, char** argv) {
     }
     KELVARA_KINDS(KELVARA_SEED_KIND_)
 #undef KELVARA_SEED_KIND_
+    // The entity state array: one state with every part, one locked, one empty.
+    CEntityStateArray states;
+    CEntityState full;
+    CGraphicalTransform lift;
+    lift.setAsTranslation(CGraphicalVector3D(0, 0, 3));
+    full.setTransform(lift);
+    full.setColorLock(CProjectColorRGB(0.8f, 0.2f, 0.1f));
+    full.setTransparencyLock(CProjectInt(40));
+    full.setDynamicTransparency(CProjectInt(70));
+    full.setCuttingPlane(CPlane(0.0f, 0.0f, 1.0f, -1.5f));
+    full.setPathKey(CPathKey());
+    states.Add(full);
+    CEntityState locked;
+    locked.setColorLock(CProjectColorRGB(0.0f, 1.0f, 0.0f));
+    states.Add(locked);
+    states.Add(CEntityState());
+    seed(kelvara::fuzz::kExtraLoaderNames[0], states);
     return 0;
 }

@@ -7,21 +7,7 @@ const IGraphicalTransformArray& IPath::noTransforms() {
     return none;
 }
 
-CPath::CPath() : m_SubPaths(std::make_unique<CPathArray>()) { initialize(); }
-
-CPath::CPath(const CPath& other) : IPath(), m_SubPaths(std::make_unique<CPathArray>()) { copyFrom(other); }
-
-CPath& CPath::operator=(const CPath& other) {
-    copyFrom(other);
-    return *this;
-}
-
 CPath::~CPath() = default;
-
-IPath* CPath::clone() const { return new CPath(*this); }
-
-// m_SubPaths is created by every constructor and never released.
-IPathArrayHandle CPath::getSubPaths() const { return IPathArrayHandle(new CPathArrayHandle(m_SubPaths.get())); }
 
 namespace {
 

@@ -2,27 +2,9 @@
 
 KELVARA_DEFINE_KIND(UseProfile)
 
-CUseProfile::CUseProfile() : m_SubUseProfiles(std::make_unique<CUseProfileArray>()) { initialize(); }
-
 CUseProfile::CUseProfile(const CString& name) : CUseProfile() { setName(CProjectString(name)); }
 
-CUseProfile::CUseProfile(const CUseProfile& other)
-    : IUseProfile(), m_SubUseProfiles(std::make_unique<CUseProfileArray>()) {
-    copyFrom(other);
-}
-
-CUseProfile& CUseProfile::operator=(const CUseProfile& other) {
-    copyFrom(other);
-    return *this;
-}
-
 CUseProfile::~CUseProfile() = default;
-
-IUseProfile* CUseProfile::clone() const { return new CUseProfile(*this); }
-
-IUseProfileArrayHandle CUseProfile::getSubUseProfiles() const {
-    return IUseProfileArrayHandle(new CUseProfileArrayHandle(m_SubUseProfiles.get()));
-}
 
 // The array copies profile before inserting it, so a profile may insert a copy of itself.
 bool CUseProfile::insertSubUseProfile(int index, const IUseProfile& profile) {

@@ -2,25 +2,7 @@
 
 KELVARA_DEFINE_KIND(CodeValue)
 
-CCodeValue::CCodeValue() : m_SubCodeValues(std::make_unique<CCodeValueArray>()) { initialize(); }
-
-CCodeValue::CCodeValue(const CCodeValue& other) : ICodeValue(), m_SubCodeValues(std::make_unique<CCodeValueArray>()) {
-    copyFrom(other);
-}
-
-CCodeValue& CCodeValue::operator=(const CCodeValue& other) {
-    copyFrom(other);
-    return *this;
-}
-
 CCodeValue::~CCodeValue() = default;
-
-ICodeValue* CCodeValue::clone() const { return new CCodeValue(*this); }
-
-// m_SubCodeValues is created by every constructor and never released.
-ICodeValueArrayHandle CCodeValue::getSubCodeValues() const {
-    return ICodeValueArrayHandle(new CCodeValueArrayHandle(m_SubCodeValues.get()));
-}
 
 void CCodeValue::insertSubCodeValue(int index, const ICodeValue& value) {
     kelvara::detail::insertCodeValue(*m_SubCodeValues, index, value);

@@ -478,6 +478,32 @@ public:                                                                         
 
 #define KELVARA_IMPL_(entry, T, Name, D, since) KELVARA_IMPL_##entry(T, Name)
 
+// As KELVARA_RECORD_MEMBERS, with every CHILDREN list held by pointer (a
+// kelvara::detail::HeldList that always exists), for a kind that holds a list of its own kind:
+// its array is not complete inside the class. The class declares its destructor out of line.
+#define KELVARA_IMPL_HELD_CHILDREN(T, Name)                                                             \
+private:                                                                                                \
+    ::kelvara::detail::HeldList<C##T##Array> m_##Name;                                                  \
+                                                                                                        \
+public:                                                                                                 \
+    I##T##ArrayHandle get##Name() const override {                                                      \
+        return I##T##ArrayHandle(new CLazyArrayHandle<I##T, C##T, ::kelvara::KindTraits<I##T>::ID,      \
+                                                      ::kelvara::KindTraits<I##T>::kPrimaryIterable,    \
+                                                      C##T##Array, true>(&m_##Name.slot()));            \
+    }
+#define KELVARA_IMPL_HELD_VALUE KELVARA_IMPL_VALUE
+#define KELVARA_IMPL_HELD_IDENTITY KELVARA_IMPL_IDENTITY
+#define KELVARA_IMPL_HELD_KEY KELVARA_IMPL_KEY
+#define KELVARA_IMPL_HELD_TEXT KELVARA_IMPL_TEXT
+#define KELVARA_IMPL_HELD_READONLY KELVARA_IMPL_READONLY
+#define KELVARA_IMPL_HELD_PLAIN KELVARA_IMPL_PLAIN
+#define KELVARA_IMPL_HELD_FLAG KELVARA_IMPL_FLAG
+#define KELVARA_IMPL_HELD_MANUAL KELVARA_IMPL_MANUAL
+#define KELVARA_IMPL_HELD_EMBEDDED KELVARA_IMPL_EMBEDDED
+#define KELVARA_IMPL_HELD_OPTIONAL KELVARA_IMPL_OPTIONAL
+#define KELVARA_IMPL_HELD_LAZY KELVARA_IMPL_LAZY
+#define KELVARA_IMPL_HELD_(entry, T, Name, D, since) KELVARA_IMPL_HELD_##entry(T, Name)
+
 #define KELVARA_RECORD(Class, RecordName, LIST)                 \
     LIST(KELVARA_IFACE_)                                        \
 public:                                                         \
@@ -489,6 +515,7 @@ public:                                                         \
     }
 
 #define KELVARA_RECORD_MEMBERS(LIST) LIST(KELVARA_IMPL_)
+#define KELVARA_RECORD_MEMBERS_HELD(LIST) LIST(KELVARA_IMPL_HELD_)
 
 // In an interface: getName(), setName() and the private getWritableName(), all pure virtual.
 #define KELVARA_ACCESSORS(Type, Name)                 \

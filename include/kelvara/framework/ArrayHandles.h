@@ -239,17 +239,22 @@ private:
     }
 };
 
-// A list that exists only while it holds something (the LAZY entries of a field list): a handle on
-// the owner's std::unique_ptr<Owned> slot. Reads of an absent list answer as an empty one; a copy
-// into it or a load creates the list, and a write that leaves it empty releases it, so absent and
-// empty are one state. Owned is the kind's C<Thing>Array; it may still be incomplete where the
-// handle is named (a kind whose list is of its own kind), since only the members use it.
-template <class I, class C, class ID, bool iterable, class Owned>
+// A list held by pointer: a handle on the owner's std::unique_ptr<Owned> slot. Owned is the kind's
+// C<Thing>Array; it may still be incomplete where the handle is named (a kind whose list is of its
+// own kind), since only the members use it.
+// - keep false (the LAZY entries of a field list): the list exists only while it holds
+//   something. Reads of an absent list answer as an empty one; a copy into it or a load creates
+//   the list, and a write that leaves it empty releases it, so absent and empty are one state.
+// - keep true (child lists held by pointer, KELVARA_RECORD_MEMBERS_HELD): the list always exists
+//   and writes replace its content.
+// Either way a copy or load is built aside and taken over whole, so a failed load leaves the list
+// as it was.
+template <class I, class C, class ID, bool iterable, class Owned, bool keep = false>
 class CLazyArrayHandle;
 
 namespace kelvara::detail {
 
-template <class I, class C, class ID, bool iterable, class Owned>
+template <class I, class C, class ID, bool iterable, class Owned, bool keep>
 class CLazyArrayHandleCommon : public IArrayHandle<I, ID, iterable> {
 public:
     using Slot = std::unique_ptr<Owned>;
@@ -269,7 +274,8 @@ public:
     void copyFrom(const CWrapperArrayHandle<I, ID, iterable>& source) override {
         if (source.held() && *m_slot && source.held()->identity() == identity()) return;
         if (source.GetSize() == 0) {
-            m_slot->reset();
+            if constexpr (keep) (*m_slot)->RemoveAll();
+            else m_slot->reset();
             return;
         }
         auto fresh = std::make_unique<Owned>();
@@ -293,7 +299,7 @@ public:
         settle(std::move(fresh));
     }
     IArrayHandle<I, ID, iterable>* clone() const override {
-        return new CLazyArrayHandle<I, C, ID, iterable, Owned>(m_slot);
+        return new CLazyArrayHandle<I, C, ID, iterable, Owned, keep>(m_slot);
     }
     bool isNull() const override { return false; }
     bool isMemoryHandle() const override { return true; }
@@ -306,7 +312,8 @@ protected:
 
 private:
     void settle(std::unique_ptr<Owned> fresh) {
-        if (fresh->GetSize() == 0) m_slot->reset();
+        if constexpr (keep) (*m_slot)->swap(*fresh);
+        else if (fresh->GetSize() == 0) m_slot->reset();
         else *m_slot = std::move(fresh);
     }
 
@@ -315,10 +322,10 @@ private:
 
 }  // namespace kelvara::detail
 
-template <class I, class C, class ID, class Owned>
-class CLazyArrayHandle<I, C, ID, false, Owned> final
-    : public kelvara::detail::CLazyArrayHandleCommon<I, C, ID, false, Owned> {
-    using Common = kelvara::detail::CLazyArrayHandleCommon<I, C, ID, false, Owned>;
+template <class I, class C, class ID, class Owned, bool keep>
+class CLazyArrayHandle<I, C, ID, false, Owned, keep> final
+    : public kelvara::detail::CLazyArrayHandleCommon<I, C, ID, false, Owned, keep> {
+    using Common = kelvara::detail::CLazyArrayHandleCommon<I, C, ID, false, Owned, keep>;
 
 public:
     using Common::Common;
@@ -326,10 +333,10 @@ public:
     CWrapperHandle<I> find(const ID& id, int& position) const override { return this->basic().find(id, position); }
 };
 
-template <class I, class C, class ID, class Owned>
-class CLazyArrayHandle<I, C, ID, true, Owned> final
-    : public kelvara::detail::CLazyArrayHandleCommon<I, C, ID, true, Owned> {
-    using Common = kelvara::detail::CLazyArrayHandleCommon<I, C, ID, true, Owned>;
+template <class I, class C, class ID, class Owned, bool keep>
+class CLazyArrayHandle<I, C, ID, true, Owned, keep> final
+    : public kelvara::detail::CLazyArrayHandleCommon<I, C, ID, true, Owned, keep> {
+    using Common = kelvara::detail::CLazyArrayHandleCommon<I, C, ID, true, Owned, keep>;
 
 public:
     using Common::Common;
@@ -346,6 +353,26 @@ public:
 };
 
 namespace kelvara::detail {
+
+// A child list held by pointer that always exists (KELVARA_RECORD_MEMBERS_HELD): the member of a
+// kind that holds a list of its own kind, whose array cannot be complete inside the class. Each
+// object has its own list: a copy starts empty (the record's copy fills it) and assignment leaves
+// it to the record too.
+template <class Owned>
+class HeldList {
+public:
+    HeldList() : m_list(std::make_unique<Owned>()) {}
+    HeldList(const HeldList&) : HeldList() {}
+    HeldList& operator=(const HeldList&) noexcept { return *this; }
+    ~HeldList() = default;
+
+    Owned& operator*() const noexcept { return *m_list; }
+    Owned* operator->() const noexcept { return m_list.get(); }
+    const std::unique_ptr<Owned>& slot() const noexcept { return m_list; }
+
+private:
+    std::unique_ptr<Owned> m_list;
+};
 
 // The owner's side of a lazy list: the list, created when absent.
 template <class Owned>

@@ -11,32 +11,12 @@
 #include "kelvara/model3d/CGraphicalTransform.h"
 #include "kelvara/model3d/CPathTimeline.h"
 
-// The list's own members, except the transform list (written below) and the sub-path list, held
-// by pointer (CPathArray is not complete inside CPath).
-#define KELVARA_PATH_MEMBER_IDENTITY KELVARA_IMPL_IDENTITY
-#define KELVARA_PATH_MEMBER_VALUE KELVARA_IMPL_VALUE
-#define KELVARA_PATH_MEMBER_OPTIONAL KELVARA_IMPL_OPTIONAL
-#define KELVARA_PATH_MEMBER_MANUAL(T, Name)
-#define KELVARA_PATH_MEMBER_CHILDREN(T, Name) \
-private:                                      \
-    std::unique_ptr<C##T##Array> m_##Name;    \
-                                              \
-public:
-#define KELVARA_PATH_MEMBER_(entry, T, Name, D, since) KELVARA_PATH_MEMBER_##entry(T, Name)
-
-class CPathArray;
-
 class CPath : public IPath {
-    KELVARA_FIELDS_Path(KELVARA_PATH_MEMBER_)
+    KELVARA_OBJECT(Path)
+    KELVARA_RECORD_MEMBERS_HELD(KELVARA_FIELDS_Path)
 
 public:
-    CPath();
-    CPath(const CPath& other);
-    CPath& operator=(const CPath& other);
     ~CPath() override;
-    [[nodiscard]] IPath* clone() const override;
-
-    IPathArrayHandle getSubPaths() const override;
     const IGraphicalTransformArray& getTransformArray() const override { return m_TransformArray; }
 
     int addSubPath(const IPath& path) override;
@@ -53,8 +33,6 @@ protected:
 
 private:
     IGraphicalTransformArray& getWritableTransformArray() override { return m_TransformArray; }
-    IHandle<IPath>* handle() const override;
-    IWritableHandle<IPath>* writableHandle() override;
 
     CGraphicalTransformArray m_TransformArray;
 };

@@ -10,36 +10,16 @@
 #include "kelvara/framework/Family.h"
 #include "kelvara/model3d/CEntityAppearance.h"
 
-// The list's own members, except that the sub-profile list is held by pointer.
-#define KELVARA_USE_PROFILE_MEMBER_IDENTITY KELVARA_IMPL_IDENTITY
-#define KELVARA_USE_PROFILE_MEMBER_VALUE KELVARA_IMPL_VALUE
-#define KELVARA_USE_PROFILE_MEMBER_EMBEDDED KELVARA_IMPL_EMBEDDED
-#define KELVARA_USE_PROFILE_MEMBER_CHILDREN(T, Name) \
-private:                                             \
-    std::unique_ptr<C##T##Array> m_##Name;           \
-                                                     \
-public:
-#define KELVARA_USE_PROFILE_MEMBER_(entry, T, Name, D, since) KELVARA_USE_PROFILE_MEMBER_##entry(T, Name)
-
 class CUseProfile : public IUseProfile {
-    KELVARA_FIELDS_UseProfile(KELVARA_USE_PROFILE_MEMBER_)
+    KELVARA_OBJECT(UseProfile)
+    KELVARA_RECORD_MEMBERS_HELD(KELVARA_FIELDS_UseProfile)
 
 public:
-    CUseProfile();
     explicit CUseProfile(const CString& name);
-    CUseProfile(const CUseProfile& other);
-    CUseProfile& operator=(const CUseProfile& other);
     ~CUseProfile() override;
-    [[nodiscard]] IUseProfile* clone() const override;
-
-    IUseProfileArrayHandle getSubUseProfiles() const override;
     bool insertSubUseProfile(int index, const IUseProfile& profile) override;
     bool removeSubUseProfile(int index) override;
     void removeAllSubUseProfiles() override;
-
-private:
-    IHandle<IUseProfile>* handle() const override;
-    IWritableHandle<IUseProfile>* writableHandle() override;
 };
 
 KELVARA_ROOT_FAMILY(UseProfile)

@@ -7,39 +7,17 @@
 #include "kelvara/base/ICodeValue.h"
 #include "kelvara/framework/Family.h"
 
-// The list's own members, except that the sub-value list is held by pointer (CCodeValueArray is
-// not complete inside CCodeValue).
-#define KELVARA_CODE_VALUE_MEMBER_IDENTITY KELVARA_IMPL_IDENTITY
-#define KELVARA_CODE_VALUE_MEMBER_VALUE KELVARA_IMPL_VALUE
-#define KELVARA_CODE_VALUE_MEMBER_CHILDREN(T, Name) \
-private:                                            \
-    std::unique_ptr<C##T##Array> m_##Name;          \
-                                                    \
-public:
-#define KELVARA_CODE_VALUE_MEMBER_(entry, T, Name, D, since) KELVARA_CODE_VALUE_MEMBER_##entry(T, Name)
-
-class CCodeValueArray;
-
 class CCodeValue : public ICodeValue {
-    KELVARA_FIELDS_CodeValue(KELVARA_CODE_VALUE_MEMBER_)
+    KELVARA_OBJECT(CodeValue)
+    KELVARA_RECORD_MEMBERS_HELD(KELVARA_FIELDS_CodeValue)
 
 public:
-    // White bar, no name or description, no sub-values, a null identifier.
-    CCodeValue();
-    CCodeValue(const CCodeValue& other);
-    CCodeValue& operator=(const CCodeValue& other);
+    // A new value: white bar, no name or description, no sub-values, a null identifier.
     ~CCodeValue() override;
-    [[nodiscard]] ICodeValue* clone() const override;
-
-    ICodeValueArrayHandle getSubCodeValues() const override;
     void insertSubCodeValue(int index, const ICodeValue& value) override;
     bool removeSubCodeValue(int index) override;
     bool attachSubCodeValue(ICodeValueWritableHandle handle, int index) override;
     ICodeValueWritableHandle detachSubCodeValue(const CCodeValueID& id) override;
-
-private:
-    IHandle<ICodeValue>* handle() const override;
-    IWritableHandle<ICodeValue>* writableHandle() override;
 };
 
 KELVARA_KIND_FAMILY(CodeValue)
