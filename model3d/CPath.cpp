@@ -1,5 +1,7 @@
 #include "kelvara/model3d/CPath.h"
 
+#include "kelvara/framework/Trees.h"
+
 KELVARA_DEFINE_KIND(Path)
 
 const IGraphicalTransformArray& IPath::noTransforms() {
@@ -8,19 +10,6 @@ const IGraphicalTransformArray& IPath::noTransforms() {
 }
 
 CPath::~CPath() = default;
-
-namespace {
-
-// Whether target is root itself or lies anywhere under it.
-bool inSubtree(const IPath& root, const IPath* target) {
-    if (&root == target) return true;
-    const IPathArrayHandle children = root.getSubPaths();
-    for (int i = 0; i < children.GetSize(); ++i)
-        if (inSubtree(*children[i], target)) return true;
-    return false;
-}
-
-}  // namespace
 
 int CPath::addSubPath(const IPath& path) { return m_SubPaths->Add(path); }
 
@@ -34,7 +23,7 @@ bool CPath::attachSubPath(IPathWritableHandle handle, int index) {
     auto* path = dynamic_cast<CPath*>(handle.get());
     if (!path || m_SubPaths->findByID(path->getID()) >= 0) return false;
     // This path under itself, or under one of its own sub-paths, would make the tree a cycle.
-    if (inSubtree(*path, this)) return false;
+    if (kelvara::detail::inSubtree<IPath>(*path, this, &IPath::getSubPaths)) return false;
     const int before = m_SubPaths->GetSize();
     m_SubPaths->Attach(index, path);
     return m_SubPaths->GetSize() > before;

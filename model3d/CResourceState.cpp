@@ -1,19 +1,8 @@
 #include "kelvara/model3d/CResourceState.h"
 
+#include "kelvara/framework/Trees.h"
+
 KELVARA_DEFINE_KIND(ResourceState)
-
-namespace {
-
-// Whether target is root itself or lies anywhere under it.
-bool inSubtree(const IResourceState& root, const IResourceState* target) {
-    if (&root == target) return true;
-    const IResourceStateArrayHandle children = root.getSubStates();
-    for (int i = 0; i < children.GetSize(); ++i)
-        if (inSubtree(*children[i], target)) return true;
-    return false;
-}
-
-}  // namespace
 
 CResourceState::CResourceState(const CString& name) {
     initialize();
@@ -42,7 +31,7 @@ bool CResourceState::attachSubState(IResourceState* state, int index) {
     if (!concrete || index < 0) return false;
     const int count = m_SubStates ? m_SubStates->GetSize() : 0;
     if (index > count) return false;
-    if (inSubtree(*concrete, this)) return false;
+    if (kelvara::detail::inSubtree<IResourceState>(*concrete, this, &IResourceState::getSubStates)) return false;
     CResourceStateArray& list = kelvara::detail::allocateList(m_SubStates);
     list.Attach(index, concrete);
     const bool attached = list.GetSize() > count;

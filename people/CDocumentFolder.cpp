@@ -1,5 +1,7 @@
 #include "kelvara/people/CDocumentFolder.h"
 
+#include "kelvara/framework/Trees.h"
+
 KELVARA_DEFINE_KIND(DocumentFolder)
 
 CDocumentFolder::~CDocumentFolder() = default;
@@ -36,22 +38,9 @@ IDocumentFolderWritableHandle CDocumentFolder::detach(const CDocumentFolderID& i
     return folder ? folder->getWritableHandle() : IDocumentFolderWritableHandle();
 }
 
-namespace {
-
-// Whether target is root itself or lies anywhere under it.
-bool inSubtree(const IDocumentFolder& root, const IDocumentFolder* target) {
-    if (&root == target) return true;
-    const IDocumentFolderArrayHandle children = root.getSubFolders();
-    for (int i = 0; i < children.GetSize(); ++i)
-        if (inSubtree(*children[i], target)) return true;
-    return false;
-}
-
-}  // namespace
-
 bool CDocumentFolder::attach(IDocumentFolderWritableHandle folder, int index) {
     auto* taken = dynamic_cast<CDocumentFolder*>(folder.get());
-    if (!taken || inSubtree(*taken, this)) return false;
+    if (!taken || kelvara::detail::inSubtree<IDocumentFolder>(*taken, this, &IDocumentFolder::getSubFolders)) return false;
     const int count = m_SubFolders ? m_SubFolders->GetSize() : 0;
     if (index < 0 || index > count) return false;
     if (m_SubFolders && m_SubFolders->findByID(taken->getID()) >= 0) return false;

@@ -1,5 +1,7 @@
 #include "kelvara/schedule/CCodeValue.h"
 
+#include "kelvara/framework/Trees.h"
+
 KELVARA_DEFINE_KIND(CodeValue)
 
 CCodeValue::~CCodeValue() = default;
@@ -21,19 +23,6 @@ ICodeValueWritableHandle CCodeValue::detachSubCodeValue(const CCodeValueID& id) 
 }
 
 namespace kelvara::detail {
-namespace {
-
-// Whether target is root itself or lies anywhere under it.
-bool inSubtree(const ICodeValue& root, const ICodeValue* target) {
-    if (&root == target) return true;
-    const ICodeValueArrayHandle children = root.getSubCodeValues();
-    for (int i = 0; i < children.GetSize(); ++i)
-        if (inSubtree(*children[i], target)) return true;
-    return false;
-}
-
-}  // namespace
-
 void insertCodeValue(CCodeValueArray& values, int index, const ICodeValue& value) {
     values.InsertAt(index < 0 ? values.GetSize() : index, value);
 }
@@ -48,7 +37,7 @@ bool attachCodeValue(CCodeValueArray& values, const ICodeValueWritableHandle& ha
                      const ICodeValue* owner) {
     auto* value = dynamic_cast<CCodeValue*>(handle.get());
     if (!value) return false;
-    if (owner && inSubtree(*value, owner)) return false;
+    if (owner && kelvara::detail::inSubtree<ICodeValue>(*value, owner, &ICodeValue::getSubCodeValues)) return false;
     // The array refuses silently (index out of range, identifier present); only a grown array
     // has taken the object.
     const int before = values.GetSize();
