@@ -43,7 +43,8 @@ CCalendar withHalfDay() {
     week.setDay(6, half.getID());
     calendar.setCalendarWeek(week);
     EXPECT_EQ(calendar.addCalendarException(CCalendarException(day(kNewYear2027), half.getID()), -1), 0);
-    EXPECT_EQ(calendar.addCalendarException(CCalendarException(day(kNewYear2027 + 3), ICalendar::nonWorkingDayTypeID()), -1), 1);
+    const CCalendarDayTypeID off = calendar.getCalendarDayTypes()[1]->getID();
+    EXPECT_EQ(calendar.addCalendarException(CCalendarException(day(kNewYear2027 + 3), off), -1), 1);
     return calendar;
 }
 
