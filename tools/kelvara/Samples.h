@@ -15,3 +15,6 @@ void addAnimationsAndPaths(CProjectDocument& document, int scale);
 void addResourceStatesAndProfiles(CProjectDocument& document, int scale);
 // Issues with comment threads and an attached document, a risk tree and a document folder tree.
 void addCollaboration(CProjectDocument& document, int scale);
+// The site calendar (five-day week, working hours, the 2027 public holidays, a sub-calendar), a
+// curing and a crane calendar; answers the site calendar's identifier.
+CCalendarID addSampleCalendars(CProjectDocument& document, int scale);

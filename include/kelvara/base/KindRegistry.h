@@ -71,7 +71,9 @@
     X(DocumentFile, CDocumentFileID, POSITIONAL, LISTED, people)                       \
     X(Issue, CIssueID, POSITIONAL, ROOT, people)                                       \
     X(Risk, CRiskID, POSITIONAL, ROOT, people)                                         \
-    X(DocumentFolder, CDocumentFolderID, POSITIONAL, ROOT, people)
+    X(DocumentFolder, CDocumentFolderID, POSITIONAL, ROOT, people)                     \
+    X(CalendarDayType, CCalendarDayTypeID, POSITIONAL, LISTED, schedule)               \
+    X(Calendar, CCalendarID, POSITIONAL, ROOT, schedule)
 
 // Filters for a registry walk: KELVARA_IF_ROOT_##Role(code) keeps code for root kinds only.
 #define KELVARA_IF_ROOT_ROOT(...) __VA_ARGS__
