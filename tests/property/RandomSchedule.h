@@ -20,6 +20,20 @@ struct Randomizer<CTaskConstraint> {
     }
 };
 
+// Up to three texts.
+template <>
+struct Randomizer<CProjectStringArray> {
+    static void apply(CProjectStringArray& list, Rng& rng) {
+        list.RemoveAll();
+        const int n = between(rng, 0, 3);
+        for (int i = 0; i < n; ++i) {
+            CProjectString text;
+            randomize(text, rng);
+            list.Add(text);
+        }
+    }
+};
+
 template <>
 struct Randomizer<CAssignedResourceParameters> {
     static void apply(CAssignedResourceParameters& v, Rng& rng) {
