@@ -1,5 +1,7 @@
 #include "kelvara/base/CKelvaraArchive.h"
 
+#include "kelvara/base/CAssignmentSchemaChangeData.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -27,6 +29,17 @@ CKelvaraArchive::CKelvaraArchive(std::vector<std::uint8_t> data, int fileVersion
 
 CKelvaraArchive::CKelvaraArchive(CFile* file, UINT mode, int fileVersion)
     : CArchive(file, mode), m_fileVersion(fileVersion) {}
+
+CKelvaraArchive::~CKelvaraArchive() = default;
+
+bool CKelvaraArchive::hasAssignmentSchemaChangeData() const {
+    return m_assignmentChanges && !m_assignmentChanges->empty();
+}
+
+CAssignmentSchemaChangeData& CKelvaraArchive::getAssignmentSchemaChangeData() {
+    if (!m_assignmentChanges) m_assignmentChanges = std::make_unique<CAssignmentSchemaChangeData>();
+    return *m_assignmentChanges;
+}
 
 std::string CKelvaraArchive::context() const {
     if (m_open.empty()) return {};

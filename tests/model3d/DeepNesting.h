@@ -18,7 +18,8 @@ namespace kelvara::test {
 class DeepNesting {
 public:
     // parent: the record of a parent whose only child is leaf; leaf: that child's record;
-    // enclosing: the names of the records that are opened before the child and closed after it.
+    // enclosing: the names of the records that are opened before the child and closed after it
+    // (each the last record of that name before the child).
     DeepNesting(const Bytes& parent, const Bytes& leaf, const std::vector<std::string>& enclosing) {
         const auto at = std::search(parent.begin(), parent.end(), leaf.begin(), leaf.end());
         EXPECT_NE(at, parent.end()) << "the child's record is not inside the parent's";
@@ -29,7 +30,9 @@ public:
         for (const std::string& name : enclosing) {
             Bytes tag{0x7B, static_cast<std::uint8_t>(name.size())};
             tag.insert(tag.end(), name.begin(), name.end());
-            const auto found = std::search(m_prefix.begin(), m_prefix.end(), tag.begin(), tag.end());
+            // The last such record before the child is the one enclosing it: an earlier list of
+            // the parent (a resource's rates before its sub-resources) has the same name.
+            const auto found = std::find_end(m_prefix.begin(), m_prefix.end(), tag.begin(), tag.end());
             EXPECT_NE(found, m_prefix.end()) << "no record " << name << " before the child";
             m_lengths.push_back(static_cast<std::size_t>(found - m_prefix.begin()) + tag.size());
         }

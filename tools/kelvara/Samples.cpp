@@ -234,4 +234,5 @@ void buildSampleProject(CProjectDocument& project, int scale) {
     addResourceStatesAndProfiles(project, scale);
     addCollaboration(project, scale);
     (void)addSampleCalendars(project, scale);
+    (void)addSampleCompaniesAndResources(project, scale);
 }

@@ -1,6 +1,8 @@
 // Sample content for the demo: a small but realistic project, and a list of links.
 #pragma once
 
+#include <vector>
+
 #include "kelvara/document/CProjectDocument.h"
 #include "kelvara/AllKinds.h"
 #include "kelvara/schedule/CLink.h"
@@ -18,3 +20,8 @@ void addCollaboration(CProjectDocument& document, int scale);
 // The site calendar (five-day week, working hours, the 2027 public holidays, a sub-calendar), a
 // curing and a crane calendar; answers the site calendar's identifier.
 CCalendarID addSampleCalendars(CProjectDocument& document, int scale);
+// Companies (a general contractor and concrete, steel, MEP and finishes contractors) owning crews,
+// plant and materials with dated rates, cost rules with dated rates and sub-rules, and resource
+// groups; some resources go through the document's resource states (add those first). Answers the
+// resources worth assigning to tasks.
+std::vector<CResourceID> addSampleCompaniesAndResources(CProjectDocument& document, int scale);

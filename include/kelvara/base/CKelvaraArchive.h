@@ -4,10 +4,13 @@
 // body's end; records nest at most kMaxDepth deep.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "kelvara/platform/CArchive.h"
+
+class CAssignmentSchemaChangeData;
 
 class CKelvaraArchive : public CArchive {
 public:
@@ -30,6 +33,7 @@ public:
     CKelvaraArchive(const void* data, std::size_t size, int fileVersion); // loading from memory
     CKelvaraArchive(std::vector<std::uint8_t> data, int fileVersion);
     CKelvaraArchive(CFile* file, UINT mode, int fileVersion = kCurrentFileVersion);
+    ~CKelvaraArchive() override;
 
     virtual int fileVersion() const { return m_fileVersion; }
 
@@ -37,8 +41,12 @@ public:
     void checkMarkerEnd(const char* marker);
     int depth() const noexcept { return static_cast<int>(m_open.size()); }
 
-    // Change records of older schemas: none are produced by this implementation.
-    virtual bool hasAssignmentSchemaChangeData() const { return false; }
+    // Change records of older schemas. Loading a file older than an assignment layout change
+    // collects what the newer layout keeps elsewhere in the archive's assignment change data
+    // (created on first request, owned by the archive); the other kinds of change data are not
+    // produced by this implementation.
+    virtual bool hasAssignmentSchemaChangeData() const;
+    CAssignmentSchemaChangeData& getAssignmentSchemaChangeData();
     virtual bool hasCalendarSchemaChangeData() const { return false; }
     virtual bool hasCuttingPlaneSchemaChangeData() const { return false; }
     virtual bool hasLegendPropertiesSchemaChangeData() const { return false; }
@@ -61,4 +69,5 @@ private:
 
     int m_fileVersion;
     std::vector<OpenRecord> m_open;
+    std::unique_ptr<CAssignmentSchemaChangeData> m_assignmentChanges;
 };

@@ -31,6 +31,13 @@ public:
     bool operator!=(const IIDPointerArray& other) const { return !(*this == other); }
     virtual void RemoveAll() = 0;
     virtual int findByID(const ID& id) const = 0;                       // position, or negative
+    // Removes the identifier where it is listed; false when it is not.
+    bool Remove(const ID& id) {
+        const int p = findByID(id);
+        if (p < 0) return false;
+        RemoveAt(p);
+        return true;
+    }
     bool changeElement(const ID& id) {
         const int p = findByID(id);
         if (p < 0) return false;

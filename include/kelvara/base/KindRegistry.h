@@ -73,7 +73,15 @@
     X(Risk, CRiskID, POSITIONAL, ROOT, people)                                         \
     X(DocumentFolder, CDocumentFolderID, POSITIONAL, ROOT, people)                     \
     X(CalendarDayType, CCalendarDayTypeID, POSITIONAL, LISTED, schedule)               \
-    X(Calendar, CCalendarID, POSITIONAL, ROOT, schedule)
+    X(Calendar, CCalendarID, POSITIONAL, ROOT, schedule)                               \
+    X(AssignedResourceTransform, CEntity3DID, POSITIONAL, LISTED, schedule)            \
+    X(AssignedResource, CAssignedResourceID, POSITIONAL, LISTED, schedule)             \
+    X(AssignedResourceGroup, CAssignedResourceGroupID, POSITIONAL, LISTED, schedule)   \
+    X(ResourceRate, CResourceRateID, POSITIONAL, LISTED, schedule)                     \
+    X(Resource, CResourceID, POSITIONAL, LISTED, schedule)                             \
+    X(Rule, CRuleID, POSITIONAL, ROOT, schedule)                                       \
+    X(ResourceGroup, CResourceGroupID, POSITIONAL, ROOT, schedule)                     \
+    X(Company, CCompanyID, POSITIONAL, ROOT, schedule)
 
 // Filters for a registry walk: KELVARA_IF_ROOT_##Role(code) keeps code for root kinds only.
 #define KELVARA_IF_ROOT_ROOT(...) __VA_ARGS__

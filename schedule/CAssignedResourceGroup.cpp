@@ -1,0 +1,3 @@
+#include "kelvara/schedule/CAssignedResourceGroup.h"
+
+KELVARA_DEFINE_KIND(AssignedResourceGroup)

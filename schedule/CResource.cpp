@@ -1,0 +1,159 @@
+#include "kelvara/schedule/CResource.h"
+
+#include <vector>
+
+#include "kelvara/framework/Trees.h"
+
+KELVARA_DEFINE_KIND(Resource)
+
+CResource::~CResource() = default;
+
+int CResource::addSupplierReference(const CString& reference) {
+    return m_SupplierReferences.Add(CProjectString(reference));
+}
+
+void CResource::setSupplierReference(const CString& reference, int index) {
+    if (index < 0 || index >= m_SupplierReferences.GetSize()) return;
+    m_SupplierReferences.SetAt(index, CProjectString(reference));
+}
+
+int CResource::removeSupplierReference(int index) {
+    if (index < 0 || index >= m_SupplierReferences.GetSize()) return -1;
+    m_SupplierReferences.RemoveAt(index);
+    return m_SupplierReferences.GetSize();
+}
+
+int CResource::add3DRepresentation(const CEntity3DID& entity) { return m_3DRepresentations.Add(entity); }
+
+// An identifier list answers -1 for one it holds on Add only; inserting checks first, so that no
+// path lists an entity twice.
+int CResource::insert3DRepresentation(const CEntity3DID& entity, int index) {
+    if (index == -1) return m_3DRepresentations.Add(entity);
+    if (index < 0 || index > m_3DRepresentations.GetSize() || m_3DRepresentations.findByID(entity) >= 0) return -1;
+    m_3DRepresentations.InsertAt(index, entity);
+    return index;
+}
+
+bool CResource::remove3DRepresentation(const CEntity3DID& entity) { return m_3DRepresentations.Remove(entity); }
+
+int CResource::addCodeValue(const CCodeValueID& value) { return m_AssignedCodeValues.Add(value); }
+
+int CResource::insertCodeValue(const CCodeValueID& value, int index) {
+    if (index == -1) return m_AssignedCodeValues.Add(value);
+    if (index < 0 || index > m_AssignedCodeValues.GetSize() || m_AssignedCodeValues.findByID(value) >= 0) return -1;
+    m_AssignedCodeValues.InsertAt(index, value);
+    return index;
+}
+
+bool CResource::removeCodeValue(const CCodeValueID& value) { return m_AssignedCodeValues.Remove(value); }
+
+int CResource::addDocumentFileID(const CDocumentFileID& file, int index) {
+    if (m_DocumentFileIDs.findByID(file) >= 0) return -1;
+    if (index < 0 || index > m_DocumentFileIDs.GetSize()) return m_DocumentFileIDs.Add(file);
+    m_DocumentFileIDs.InsertAt(index, file);
+    return index;
+}
+
+bool CResource::removeDocumentFileID(const CDocumentFileID& file) { return m_DocumentFileIDs.Remove(file); }
+
+bool CResource::insertSubResource(const IResource& resource) {
+    CResourceArray& children = *m_SubResources;
+    const int before = children.GetSize();
+    children.InsertAt(before, resource);
+    return children.GetSize() > before;
+}
+
+bool CResource::removeSubResource(const CResourceID& id) { return m_SubResources->Remove(id); }
+
+bool CResource::attachSubResource(IResourceWritableHandle handle) {
+    auto* resource = dynamic_cast<CResource*>(handle.get());
+    if (!resource || !(resource->getType() == getType())) return false;
+    // This resource under itself, or under one of its own sub-resources, would make the tree a cycle.
+    if (kelvara::detail::inSubtree<IResource>(*resource, this, &IResource::getSubResources)) return false;
+    CResourceArray& children = *m_SubResources;
+    const int before = children.GetSize();
+    children.Attach(before, resource);
+    return children.GetSize() > before;
+}
+
+IResourceWritableHandle CResource::detachSubResource(const CResourceID& id) {
+    IResource* resource = m_SubResources->Detach(id);
+    return resource ? resource->getWritableHandle() : IResourceWritableHandle();
+}
+
+bool CResource::addUserFieldValue(const IUserFieldValue& value, int index) {
+    if (index < -1) return false;
+    CUserFieldValueArray& values = kelvara::detail::allocateList(m_UserFieldValues);
+    int position = index;
+    const bool added = values.Add(position, value) != nullptr;
+    // A refused first value leaves no empty list behind.
+    kelvara::detail::releaseListIfEmpty(m_UserFieldValues);
+    return added;
+}
+
+bool CResource::changeUserFieldValue(const IUserFieldValue& value) {
+    return m_UserFieldValues && m_UserFieldValues->changeElement(value);
+}
+
+bool CResource::removeUserFieldValue(const CUserFieldID& field) {
+    if (!m_UserFieldValues || !m_UserFieldValues->Remove(field)) return false;
+    kelvara::detail::releaseListIfEmpty(m_UserFieldValues);
+    return true;
+}
+
+INoteHandle CResource::addNote(const INote& note, int index) {
+    if (index < -1) return INoteHandle();
+    CNoteArray& notes = kelvara::detail::allocateList(m_Notes);
+    int position = index;
+    CNote* added = notes.Add(position, note);
+    kelvara::detail::releaseListIfEmpty(m_Notes);
+    return added ? added->getHandle() : INoteHandle();
+}
+
+bool CResource::changeNote(const INote& note) { return m_Notes && m_Notes->changeElement(note); }
+
+bool CResource::removeNote(const CNoteID& id) {
+    if (!m_Notes || !m_Notes->Remove(id)) return false;
+    kelvara::detail::releaseListIfEmpty(m_Notes);
+    return true;
+}
+
+bool CResource::addResourceRate(const IResourceRate& rate, int index) {
+    if (index < -1 || index > m_ResourceRates->GetSize()) return false;
+    int position = index;
+    return m_ResourceRates->Add(position, rate) != nullptr;
+}
+
+bool CResource::changeResourceRate(const IResourceRate& rate) { return m_ResourceRates->changeElement(rate); }
+
+bool CResource::removeResourceRate(const CResourceRateID& id) { return m_ResourceRates->Remove(id); }
+
+// The renewed rates are built aside and replace the old ones in the same order; each rate's costs
+// are renewed the same way.
+void CResource::regenerateRateIDs() {
+    std::vector<CResourceRate> renewed;
+    const CResourceRateArray& rates = *m_ResourceRates;
+    renewed.reserve(static_cast<std::size_t>(rates.GetSize()));
+    for (int i = 0; i < rates.GetSize(); ++i) {
+        CResourceRate rate(rates.getConstReference(i));
+        rate.setID(CResourceRateID::generated());
+        CCostArray costs;
+        for (int c = 0; c < rate.numberOfCosts(); ++c) {
+            CCost cost(static_cast<const CCost&>(*rate.getCosts()[c]));
+            cost.setID(CCostID::generated());
+            costs.Add(cost);
+        }
+        rate.removeAllCosts();
+        for (int c = 0; c < costs.GetSize(); ++c) rate.addCost(costs.getConstReference(c), -1);
+        renewed.push_back(std::move(rate));
+    }
+    removeAllResourceRates();
+    for (const CResourceRate& rate : renewed) addResourceRate(rate, -1);
+}
+
+void CResource::createDefaultRate() {
+    CResourceRate rate;
+    rate.setID(CResourceRateID::generated());
+    rate.setEffectiveDate(CProjectDate(0));
+    addResourceRate(rate, -1);
+}
