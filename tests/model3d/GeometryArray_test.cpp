@@ -190,7 +190,9 @@ TEST(GeometryArray, StorageShrinksOnlyWhenLargeAndSparse) {
             EXPECT_GT(n, 1000u);
             EXPECT_EQ(a.capacity(), n);
         }
-        if (n > 1000) EXPECT_LE(a.capacity(), 4 * n + 1) << n;
+        if (n > 1000) {
+            EXPECT_LE(a.capacity(), 4 * n + 1) << n;
+        }
     }
     EXPECT_TRUE(shrunk);
     a.Add(circle(1));
