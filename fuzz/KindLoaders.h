@@ -8,6 +8,7 @@
 
 #include "kelvara/AllKinds.h"
 #include "kelvara/model3d/CEntityState.h"
+#include "kelvara/model3d/CGeometryArray.h"
 
 namespace kelvara::fuzz {
 
@@ -31,8 +32,8 @@ void loadKind(CKelvaraArchive& ar) {
 // Every kind, then the stored forms that are not kinds (written inside their owners' records);
 // kExtraLoaderNames names the latter in order, for the seed writer.
 #define KELVARA_FUZZ_LOADER_(Thing, Identifier, Iteration, Role, Folder) &loadKind<C##Thing>,
-inline constexpr KindLoader kKindLoaders[] = {KELVARA_KINDS(KELVARA_FUZZ_LOADER_) & loadKind<CEntityStateArray>};
-inline constexpr const char* kExtraLoaderNames[] = {"EntityStateArray"};
+inline constexpr KindLoader kKindLoaders[] = {KELVARA_KINDS(KELVARA_FUZZ_LOADER_) & loadKind<CEntityStateArray>, &loadKind<CGeometryArray>};
+inline constexpr const char* kExtraLoaderNames[] = {"EntityStateArray", "GeometryArray"};
 #undef KELVARA_FUZZ_LOADER_
 
 // The input's first byte picks the kind, the second the file version (the current one, or one of

@@ -90,5 +90,22 @@ int main(int argc, char** argv) {
     states.Add(locked);
     states.Add(CEntityState());
     seed(kelvara::fuzz::kExtraLoaderNames[0], states);
+    ++index;
+    // A geometry bundle with a kind of every shape: points, buffers, vertex data and a material.
+    CGeometryArray geometry;
+    CGraphicalPoint3DArray square;
+    square.Add(CGraphicalPoint3D(0, 0, 0));
+    square.Add(CGraphicalPoint3D(1, 0, 0));
+    square.Add(CGraphicalPoint3D(1, 1, 0));
+    square.Add(CGraphicalPoint3D(0, 1, 0));
+    CMesh mesh(2, 2, square);
+    (*mesh.allocateVertexParameters()).setVertexNormalsBufferSize(12, true);
+    (*(*mesh.allocateVertexParameters()).allocateGeometryMaterial()).setColorDefinition("Diffuse=1 0 0;");
+    geometry.getWritableMeshes().Add(mesh);
+    const float knots[] = {0, 0, 1, 1};
+    geometry.getWritableNurbsCurves().Add(CNURBSCurve(square, 1, 4, knots, 0, nullptr, 0.0, 1.0));
+    geometry.getWritableCylinders().Add(CCylinder(0.25, CGraphicalPoint3D(0, 0, 0), CGraphicalPoint3D(0, 0, 3), CCapStyle(3)));
+    geometry.getWritablePolyLine3Ds().AddPointSetAsPolyline(square);
+    seed(kelvara::fuzz::kExtraLoaderNames[1], geometry);
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "property/RandomAnimation.h"
 #include "property/RandomGeometry.h"
 #include "property/RandomMaterials.h"
+#include "property/RandomPrimitives.h"
 #include "property/RandomScene.h"
 #include "property/RandomSchedule.h"
 

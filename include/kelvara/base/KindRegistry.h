@@ -81,7 +81,29 @@
     X(Resource, CResourceID, POSITIONAL, LISTED, schedule)                             \
     X(Rule, CRuleID, POSITIONAL, ROOT, schedule)                                       \
     X(ResourceGroup, CResourceGroupID, POSITIONAL, ROOT, schedule)                     \
-    X(Company, CCompanyID, POSITIONAL, ROOT, schedule)
+    X(Company, CCompanyID, POSITIONAL, ROOT, schedule)                                 \
+    X(GraphicalVertexParameters, void, NONE, SINGLE, model3d)                         \
+    X(Circle, void, NONE, SINGLE, model3d)                                            \
+    X(CircularArc, void, NONE, SINGLE, model3d)                                       \
+    X(Cylinder, void, NONE, SINGLE, model3d)                                          \
+    X(Ellipse, void, NONE, SINGLE, model3d)                                           \
+    X(EllipticalArc, void, NONE, SINGLE, model3d)                                     \
+    X(Extrusion, void, NONE, SINGLE, model3d)                                         \
+    X(Include, void, NONE, SINGLE, model3d)                                           \
+    X(Mesh, void, NONE, SINGLE, model3d)                                              \
+    X(NURBSCurve, void, NONE, SINGLE, model3d)                                        \
+    X(NURBSSurface, void, NONE, SINGLE, model3d)                                      \
+    X(PolyCylinder, void, NONE, SINGLE, model3d)                                      \
+    X(Polygon3D, void, NONE, SINGLE, model3d)                                         \
+    X(PolyLine3D, void, NONE, SINGLE, model3d)                                        \
+    X(Shell, void, NONE, SINGLE, model3d)                                             \
+    X(ShellTristrip, void, NONE, SINGLE, model3d)                                     \
+    X(Sphere, void, NONE, SINGLE, model3d)                                            \
+    X(Text, void, NONE, SINGLE, model3d)                                              \
+    X(SubdivisionByUniformSlices, void, NONE, SINGLE, model3d)                        \
+    X(SubPartIndex, void, NONE, SINGLE, model3d)                                      \
+    X(TextProperties, void, NONE, SINGLE, model3d)                                    \
+    X(LineProperties, void, NONE, SINGLE, model3d)
 
 // Filters for a registry walk: KELVARA_IF_ROOT_##Role(code) keeps code for root kinds only.
 #define KELVARA_IF_ROOT_ROOT(...) __VA_ARGS__

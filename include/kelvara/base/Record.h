@@ -233,9 +233,11 @@ concept RecordByHand = I::kRecordByHand;
 
 }  // namespace kelvara
 
-// Base of every interface with a field list: the generic operations, written once.
-template <class I>
-class CRecord : public CObjectState {
+// Base of every interface with a field list: the generic operations, written once. Base is the
+// interface's own base (CObjectState, or an interface derived from it that a family of kinds
+// shares, such as the geometric primitives' IGeometry).
+template <class I, class Base = CObjectState>
+class CRecord : public Base {
 public:
     void copyFrom(const I& other) {
         if (static_cast<const void*>(this) == static_cast<const void*>(&other)) return;

@@ -1,0 +1,4 @@
+// The stored ShellTristrip primitive; every primitive class is declared in CGeometricPrimitives.h.
+#pragma once
+
+#include "kelvara/model3d/CGeometricPrimitives.h"
