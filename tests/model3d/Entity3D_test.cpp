@@ -12,9 +12,12 @@
 namespace kelvara::test {
 namespace {
 
+// An entity as an import leaves it: named, with no separate imported name, not exposed. (Naming a
+// new entity with setName alone would remember its empty first name as the imported one.)
 CEntity3D entityNamed(const wchar_t* name) {
     CEntity3D entity;
     entity.generateIDs();
+    entity.setNameOnImport(CString(name));
     entity.setName(CString(name));
     entity.setExposed(CProjectBool(false));
     return entity;
