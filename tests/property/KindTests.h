@@ -5,6 +5,7 @@
 #include "kelvara/AllKinds.h"
 #include "property/FieldProperties.h"
 #include "property/RandomAnimation.h"
+#include "property/RandomEntities.h"
 #include "property/RandomGeometry.h"
 #include "property/RandomMaterials.h"
 #include "property/RandomPrimitives.h"

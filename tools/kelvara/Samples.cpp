@@ -235,4 +235,5 @@ void buildSampleProject(CProjectDocument& project, int scale) {
     addCollaboration(project, scale);
     (void)addSampleCalendars(project, scale);
     (void)addSampleCompaniesAndResources(project, scale);
+    addBuilding(project, 300 * scale);
 }

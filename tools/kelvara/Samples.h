@@ -7,6 +7,8 @@
 #include "kelvara/AllKinds.h"
 #include "kelvara/schedule/CLink.h"
 
+#include <vector>
+
 // Fills every root of the document; scale multiplies the element counts.
 void buildSampleProject(CProjectDocument& document, int scale);
 CLinkArray buildSampleLinks(int count);
@@ -25,3 +27,22 @@ CCalendarID addSampleCalendars(CProjectDocument& document, int scale);
 // groups; some resources go through the document's resource states (add those first). Answers the
 // resources worth assigning to tasks.
 std::vector<CResourceID> addSampleCompaniesAndResources(CProjectDocument& document, int scale);
+
+// The identifiers of the entities a building generator made, per storey and element type, so that
+// the schedule can be tied to them (resources' 3D representations, task assignments).
+struct BuildingElements {
+    struct Storey {
+        CEntity3DID level;
+        std::vector<CEntity3DID> slabs, columns, rooms, walls, equipment, mep;
+    };
+    std::vector<CEntity3DID> buildings;
+    std::vector<Storey> storeys;
+    int entityCount = 0;          // every entity made, subdivision parts included
+    long long vertexCount = 0;    // points held by all their geometry
+};
+// Appends buildings (up to twenty levels of up to forty rooms each) to into until about entities
+// entities exist. details adds slab subdivisions with their parts.
+BuildingElements buildBuildings(CEntity3DArray& into, int entities, bool details);
+// The demo's building: buildBuildings into the document's 3D model with subdivisions, and a note,
+// a user field value, an attached document and a renderer material on the last building.
+BuildingElements addBuilding(CProjectDocument& document, int entities);

@@ -63,13 +63,49 @@ void printTable(const std::vector<Row>& rows) {
                                 .c_str());
 }
 
-int demo(const std::string& path, int scale) {
+// Entities of the 3D model (subdivision parts among them) and their geometry by primitive kind.
+void printModelCounts(CProjectDocument& project) {
+    long long entities = 0, parts = 0, withGeometry = 0;
+    long long kinds[IGeometryArray::kKindCount] = {};
+    std::vector<std::pair<const IEntity3D*, bool>> pending;
+    const CEntity3DArray& top = project.getEntity3DRoot().getArray();
+    for (int i = 0; i < top.GetSize(); ++i) pending.push_back({&top.getConstReference(i), false});
+    while (!pending.empty()) {
+        const auto [entity, part] = pending.back();
+        pending.pop_back();
+        ++entities;
+        if (part) ++parts;
+        if (const IGeometryArray* g = entity->getEffectiveGeometries()) {
+            ++withGeometry;
+#define KELVARA_COUNT_KIND(n, Thing, Plural) kinds[n] += g->get##Plural().GetSize();
+            KELVARA_GEOMETRY_KINDS(KELVARA_COUNT_KIND)
+#undef KELVARA_COUNT_KIND
+        }
+        for (const bool parts_ : {false, true}) {
+            const IEntity3DArrayHandle list = parts_ ? entity->getSubdivisionParts() : entity->getSubEntities();
+            for (int i = 0; i < list.GetSize(); ++i) pending.push_back({list[i].get(), parts_});
+        }
+    }
+    std::printf("%s\n", fmt::format("  3D entities {} ({} subdivision parts, {} with geometry)", entities, parts, withGeometry).c_str());
+#define KELVARA_PRINT_KIND(n, Thing, Plural) \
+    if (kinds[n] > 0) std::printf("%s\n", fmt::format("    {:<18} {:>9}", #Plural, kinds[n]).c_str());
+    KELVARA_GEOMETRY_KINDS(KELVARA_PRINT_KIND)
+#undef KELVARA_PRINT_KIND
+}
+
+int demo(const std::string& path, int scale, int entities) {
     std::vector<Row> rows;
     CLinkArray links = buildSampleLinks(1000 * scale);
     rows.push_back(measure("Link (array)", links, links.GetSize()));
 
     CProjectDocument project;
     buildSampleProject(project, scale);
+    if (entities > 0) {
+        // The generated model replaces the sample building.
+        project.getEntity3DRoot().getArray().RemoveAll();
+        const BuildingElements made = buildBuildings(project.getEntity3DRoot().getArray(), entities, true);
+        std::printf("%s\n", fmt::format("generated {} 3D entities holding {} vertices", made.entityCount, made.vertexCount).c_str());
+    }
 #define KELVARA_DEMO_ROW(Thing, Identifier, Iteration, Role, Folder) \
     KELVARA_IF_ROOT_##Role(rows.push_back(measure(#Thing, project.get##Thing##Root(), project.get##Thing##Root().getArray().GetSize()));)
     KELVARA_KINDS(KELVARA_DEMO_ROW)
@@ -105,6 +141,7 @@ int info(const std::string& path) {
                                     header.formatVersion, header.fileVersion, bytes.size(), header.checksum)
                             .c_str());
     for (const auto& c : project.counts()) std::printf("%s\n", fmt::format("  {:<20} {:>9}", c.kind, c.count).c_str());
+    printModelCounts(project);
     return 0;
 }
 
@@ -137,9 +174,12 @@ int main(int argc, char** argv) {
 
     std::string demoFile;
     int scale = 1;
+    int entities = 0;
     auto* demoCommand = app.add_subcommand("demo", "build a sample project, store it, load it back and compare");
     demoCommand->add_option("FILE", demoFile, "also save the sample project here");
     demoCommand->add_option("--scale", scale, "multiply the sample's element counts")->check(CLI::Range(1, 1000));
+    demoCommand->add_option("--entities", entities, "replace the sample building by a generated 3D model of about this many entities")
+        ->check(CLI::Range(1, 20'000'000));
 
     std::string file;
     WalkOptions walkOptions;
@@ -161,7 +201,7 @@ int main(int argc, char** argv) {
 
     const std::string subject = demoCommand->parsed() ? std::string("demo") : file;
     try {
-        if (demoCommand->parsed()) return demo(demoFile, scale);
+        if (demoCommand->parsed()) return demo(demoFile, scale, entities);
         if (walkCommand->parsed()) {
             walkArchive(readFile(file), walkOptions, stdout);
             return 0;
