@@ -233,4 +233,5 @@ void buildSampleProject(CProjectDocument& project, int scale) {
     addAnimationsAndPaths(project, scale);
     addResourceStatesAndProfiles(project, scale);
     addCollaboration(project, scale);
+    addSampleSchedule(project, scale, CCalendarID(), {});
 }

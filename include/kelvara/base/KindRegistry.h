@@ -71,7 +71,10 @@
     X(DocumentFile, CDocumentFileID, POSITIONAL, LISTED, people)                       \
     X(Issue, CIssueID, POSITIONAL, ROOT, people)                                       \
     X(Risk, CRiskID, POSITIONAL, ROOT, people)                                         \
-    X(DocumentFolder, CDocumentFolderID, POSITIONAL, ROOT, people)
+    X(DocumentFolder, CDocumentFolderID, POSITIONAL, ROOT, people)                     \
+    X(TaskBaselineData, CTaskID, POSITIONAL, LISTED, schedule)                         \
+    X(Task, CTaskID, POSITIONAL, ROOT, schedule)                                       \
+    X(ProjectBaseline, CProjectBaselineID, POSITIONAL, ROOT, schedule)
 
 // Filters for a registry walk: KELVARA_IF_ROOT_##Role(code) keeps code for root kinds only.
 #define KELVARA_IF_ROOT_ROOT(...) __VA_ARGS__
