@@ -3,6 +3,7 @@
 // task from a baseline, and the plain arithmetic of delay end points and floats.
 #include <gtest/gtest.h>
 
+#include "ArchiveTesting.h"
 #include "framework/TestWidget.h"
 #include "kelvara/schedule/CProjectBaseline.h"
 #include "kelvara/schedule/CTask.h"
