@@ -21,6 +21,20 @@ struct Randomizer<CTaskConstraint> {
     }
 };
 
+// Up to four values (times of baseline records).
+template <class V>
+struct Randomizer<CProjectValueArray<V>> {
+    static void apply(CProjectValueArray<V>& v, Rng& rng) {
+        v.RemoveAll();
+        const int n = between(rng, 0, 4);
+        for (int i = 0; i < n; ++i) {
+            V item;
+            randomize(item, rng);
+            v.Add(item);
+        }
+    }
+};
+
 // Up to kMaxSpans blocks of random times, in no particular order (overlaps included).
 template <>
 struct Randomizer<CProjectTimeOfDaySpanArray> {

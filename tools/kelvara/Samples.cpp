@@ -233,7 +233,8 @@ void buildSampleProject(CProjectDocument& project, int scale) {
     addAnimationsAndPaths(project, scale);
     addResourceStatesAndProfiles(project, scale);
     addCollaboration(project, scale);
-    (void)addSampleCalendars(project, scale);
-    (void)addSampleCompaniesAndResources(project, scale);
-    addBuilding(project, 300 * scale);
+    const CCalendarID siteCalendar = addSampleCalendars(project, scale);
+    const BuildingElements building = addBuilding(project, 300 * scale);
+    const std::vector<CResourceID> resources = addSampleCompaniesAndResources(project, scale, building);
+    addSampleSchedule(project, scale, siteCalendar, resources);
 }

@@ -26,7 +26,11 @@ CCalendarID addSampleCalendars(CProjectDocument& document, int scale);
 // plant and materials with dated rates, cost rules with dated rates and sub-rules, and resource
 // groups; some resources go through the document's resource states (add those first). Answers the
 // resources worth assigning to tasks.
-std::vector<CResourceID> addSampleCompaniesAndResources(CProjectDocument& document, int scale);
+struct BuildingElements;
+// The materials (ready-mix, steel sections, ductwork) take the building's slabs and columns,
+// columns, and MEP runs as their 3D representations.
+std::vector<CResourceID> addSampleCompaniesAndResources(CProjectDocument& document, int scale,
+                                                        const BuildingElements& building);
 
 // The identifiers of the entities a building generator made, per storey and element type, so that
 // the schedule can be tied to them (resources' 3D representations, task assignments).
@@ -46,3 +50,9 @@ BuildingElements buildBuildings(CEntity3DArray& into, int entities, bool details
 // The demo's building: buildBuildings into the document's 3D model with subdivisions, and a note,
 // a user field value, an attached document and a renderer material on the last building.
 BuildingElements addBuilding(CProjectDocument& document, int entities);
+// A tower block's schedule (about 200 tasks per scale step in a work-breakdown tree, with links,
+// dates, costs, comments, assigned risks and code values) and a contract baseline of it. The
+// calendar, when not null, is every task's dominant calendar; the resources, when given, are
+// assigned to the tasks.
+void addSampleSchedule(CProjectDocument& document, int scale, const CCalendarID& calendar,
+                       const std::vector<CResourceID>& resources);

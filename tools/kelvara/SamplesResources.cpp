@@ -97,7 +97,8 @@ void giveHistory(CResource& resource, const CProjectDocument& project, int weeks
 
 }  // namespace
 
-std::vector<CResourceID> addSampleCompaniesAndResources(CProjectDocument& project, int scale) {
+std::vector<CResourceID> addSampleCompaniesAndResources(CProjectDocument& project, int scale,
+                                                        const BuildingElements& building) {
     std::vector<CResourceID> assignable;
     CRuleArray& rules = project.getRuleRoot().getArray();
     CRule labour = rule(L"LAB", L"Labour, hourly", 48.0, CResourceUnitType::Hour);
@@ -147,6 +148,10 @@ std::vector<CResourceID> addSampleCompaniesAndResources(CProjectDocument& projec
         (void)readyMix.addSupplierReference(CString(L"Framework order FO-2291"));
         addRates(readyMix, 138.0, CCostType::Material, 0);
         giveHistory(readyMix, project, 5);
+        for (const BuildingElements::Storey& storey : building.storeys) {
+            for (const CEntity3DID& id : storey.slabs) (void)readyMix.add3DRepresentation(id);
+            for (const CEntity3DID& id : storey.columns) (void)readyMix.add3DRepresentation(id);
+        }
         CResource pump = resource(L"Concrete pump, 42 m boom", L"PUMP42", CResourceType::Equipment, CResourceUnitType::Day,
                                   plant.getID(), 0x00707070ul);
         addRates(pump, 1150.0, CCostType::Equipment, 1);
@@ -166,6 +171,8 @@ std::vector<CResourceID> addSampleCompaniesAndResources(CProjectDocument& projec
         sections.setLeadTime(CProjectDuration(42 * kDay));
         addRates(sections, 1420.0, CCostType::Material, 0);
         giveHistory(sections, project, 9);
+        for (const BuildingElements::Storey& storey : building.storeys)
+            for (const CEntity3DID& id : storey.columns) (void)sections.add3DRepresentation(id);
         for (CResource* r : {&erectors, &sections}) {
             (void)steelCo.addResource(*r);
             assignable.push_back(r->getID());
@@ -182,6 +189,8 @@ std::vector<CResourceID> addSampleCompaniesAndResources(CProjectDocument& projec
         CResource ductwork = resource(L"Galvanised ductwork", L"DUCT", CResourceType::Material, CResourceUnitType::Metre,
                                       CRuleID(), 0x00B0B0B0ul);
         addRates(ductwork, 64.0, CCostType::Material, 0);
+        for (const BuildingElements::Storey& storey : building.storeys)
+            for (const CEntity3DID& id : storey.mep) (void)ductwork.add3DRepresentation(id);
         for (CResource* r : {&electricians, &plumbers, &ductwork}) {
             (void)mep.addResource(*r);
             assignable.push_back(r->getID());

@@ -104,7 +104,10 @@
     X(SubPartIndex, void, NONE, SINGLE, model3d)                                      \
     X(TextProperties, void, NONE, SINGLE, model3d)                                    \
     X(LineProperties, void, NONE, SINGLE, model3d)                                    \
-    X(Entity3D, CEntity3DID, POSITIONAL, ROOT, model3d)
+    X(Entity3D, CEntity3DID, POSITIONAL, ROOT, model3d)                                \
+    X(TaskBaselineData, CTaskID, POSITIONAL, LISTED, schedule)                         \
+    X(Task, CTaskID, POSITIONAL, ROOT, schedule)                                       \
+    X(ProjectBaseline, CProjectBaselineID, POSITIONAL, ROOT, schedule)
 
 // Filters for a registry walk: KELVARA_IF_ROOT_##Role(code) keeps code for root kinds only.
 #define KELVARA_IF_ROOT_ROOT(...) __VA_ARGS__

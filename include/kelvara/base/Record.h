@@ -383,6 +383,18 @@ private:                                                                        
                                                                                         \
 public:
 
+// LAZY_RULED: a LAZY list whose setter the interface declares itself, because setting the list
+// has a rule of its own (a task's sub-tasks and costs). Copies, equality, the archive and
+// identifier renewal treat it exactly as a LAZY list.
+#define KELVARA_IFACE_LAZY_RULED(T, Name, D)                                            \
+public:                                                                                 \
+    virtual I##T##ArrayHandle get##Name() const = 0; /* null while there is no list */  \
+                                                                                        \
+private:                                                                                \
+    virtual I##T##ArrayHandle get##Name##List() const = 0;                              \
+                                                                                        \
+public:
+
 #define KELVARA_IFACE_(entry, T, Name, D, since) KELVARA_IFACE_##entry(T, Name, D)
 
 #define KELVARA_FIELD_INFO_(entry, T, Name, D, since, flags) \
@@ -407,6 +419,8 @@ public:
     v.children(KELVARA_FIELD_INFO_(CHILDREN, T, Name, D, since, ::kelvara::kPlainField), &Self::get##Name);
 #define KELVARA_ENTRY_FOR_LAZY(T, Name, D, since) \
     v.children(KELVARA_FIELD_INFO_(LAZY, T, Name, D, since, ::kelvara::kPlainField), &Self::get##Name##List);
+#define KELVARA_ENTRY_FOR_LAZY_RULED(T, Name, D, since) \
+    v.children(KELVARA_FIELD_INFO_(LAZY_RULED, T, Name, D, since, ::kelvara::kPlainField), &Self::get##Name##List);
 #define KELVARA_ENTRY_FOR_OPTIONAL(T, Name, D, since)                                                      \
     v.optional(KELVARA_FIELD_INFO_(OPTIONAL, T, Name, D, since, ::kelvara::kPlainField), &Self::get##Name, \
                &Self::allocate##Name, &Self::clear##Name);
@@ -478,6 +492,8 @@ public:                                                                         
         return m_##Name ? I##T##ArrayHandle(new KELVARA_LAZY_HANDLE_(T)(&m_##Name)) : I##T##ArrayHandle(); \
     }
 
+#define KELVARA_IMPL_LAZY_RULED(T, Name) KELVARA_IMPL_LAZY(T, Name)
+
 #define KELVARA_IMPL_(entry, T, Name, D, since) KELVARA_IMPL_##entry(T, Name)
 
 // As KELVARA_RECORD_MEMBERS, with every CHILDREN list held by pointer (a
@@ -504,6 +520,7 @@ public:                                                                         
 #define KELVARA_IMPL_HELD_EMBEDDED KELVARA_IMPL_EMBEDDED
 #define KELVARA_IMPL_HELD_OPTIONAL KELVARA_IMPL_OPTIONAL
 #define KELVARA_IMPL_HELD_LAZY KELVARA_IMPL_LAZY
+#define KELVARA_IMPL_HELD_LAZY_RULED KELVARA_IMPL_LAZY
 #define KELVARA_IMPL_HELD_(entry, T, Name, D, since) KELVARA_IMPL_HELD_##entry(T, Name)
 
 #define KELVARA_RECORD(Class, RecordName, LIST)                 \

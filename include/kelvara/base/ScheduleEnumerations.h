@@ -72,3 +72,50 @@ KELVARA_ENUMERATION(CTaskConstraintType,
                     (MustStartOn, 5, "Must Start On"),
                     (MustFinishOn, 6, "Must Finish On"),
                     (AsLateAsPossible, 7, "As Late As Possible"))
+
+// What a task stands for in the schedule: work, a key date, or one of the special activities the
+// task filters tell apart.
+KELVARA_ENUMERATION(CTaskType,
+                    (Work, 0, "Work"),
+                    (StartKeydate, 1, "Start Key Date"),
+                    (FinishKeydate, 2, "Finish Key Date"),
+                    (RFI, 3, "Request for Information"),
+                    (Design, 4, "Design"),
+                    (ChangeOrder, 5, "Change Order"),
+                    (Testing, 6, "Testing"),
+                    (Delivery, 7, "Delivery"),
+                    (Meeting, 8, "Meeting"),
+                    (Rework, 9, "Rework"),
+                    (Maintenance, 10, "Maintenance"),
+                    (Manufacture, 11, "Manufacture"),
+                    (Store, 12, "Store"),
+                    (Purchase, 13, "Purchase"),
+                    (Receive, 14, "Receive"),
+                    (Delay, 15, "Delay"),
+                    (WeatherDelay, 16, "Weather Delay"),
+                    (ShortHammock, 17, "Short Hammock"),
+                    (LongHammock, 18, "Long Hammock"))
+
+// Which of duration, work and units stays fixed when one of the others changes.
+KELVARA_ENUMERATION(CDurationType,
+                    (FixedDuration, 0, "Fixed Duration"),
+                    (FixedWork, 1, "Fixed Work"),
+                    (FixedUnits, 2, "Fixed Units"))
+
+// Whether a task carries a risk of delay or a chance of gain.
+KELVARA_ENUMERATION(CRiskType,
+                    (None, 0, "None"),
+                    (Threat, 1, "Threat"),
+                    (Opportunity, 2, "Opportunity"))
+
+// How a task's progress is measured.
+KELVARA_ENUMERATION(CProgressType,
+                    (Duration, 0, "Duration"),
+                    (Manual, 1, "Manual"),
+                    (Physical, 2, "Physical"))
+
+// Which total a cost question asks for.
+KELVARA_ENUMERATION(CCostTotalType,
+                    (Total, 0, "Total"),
+                    (Planned, 1, "Planned"),
+                    (Actual, 2, "Actual"))

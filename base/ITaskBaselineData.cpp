@@ -1,0 +1,43 @@
+// The base library's arithmetic for baselines: link delay end points and task floats over the
+// accessors' answers, in elapsed milliseconds. A sum or difference that would leave the 64-bit
+// range answers unset rather than overflowing.
+#include "kelvara/base/ITaskBaselineData.h"
+
+#include "kelvara/base/ITask.h"
+
+#include <cstdint>
+
+namespace {
+
+CProjectDuration difference(const CProjectTime& later, const CProjectTime& earlier) {
+    std::int64_t result = 0;
+    if (!later.isValid() || !earlier.isValid() ||
+        __builtin_sub_overflow(later.getValue(), earlier.getValue(), &result))
+        return CProjectDuration();
+    return CProjectDuration(result);
+}
+
+}  // namespace
+
+CProjectTime ITaskBaselineData::getLinksDelaysEndpoint(const ILink& link, const CProjectTime& start,
+                                                       const CProjectTime& finish, const ILinkAccessor& links) {
+    const bool fromFinish = link.getType() == CLinkType::FinishToStart || link.getType() == CLinkType::FinishToFinish;
+    const CProjectTime& anchor = fromFinish ? finish : start;
+    if (!anchor.isValid()) return CProjectTime();
+    CProjectDuration delay = links.getEffectiveDelay(link);
+    if (!delay.isValid()) {
+        const bool ownDelay = link.getDelayType() == CLinkDelayType::Duration && link.getDelay().isValid();
+        delay = ownDelay ? link.getDelay() : CProjectDuration(0);
+    }
+    std::int64_t end = 0;
+    if (__builtin_add_overflow(anchor.getValue(), delay.getValue(), &end)) return CProjectTime();
+    return CProjectTime(end);
+}
+
+void ITaskBaselineData::getFreeTaskFloat(const ITaskAccessor&, const ICalendarAccessor&,
+                                         const ICriticalPathAccessor& criticalPath, const ITask& task,
+                                         CProjectDuration& upstream, CProjectDuration& downstream) {
+    const CTaskID& id = task.getID();
+    upstream = difference(criticalPath.getLateStart(id), criticalPath.getEarlyStart(id));
+    downstream = difference(criticalPath.getLateFinish(id), criticalPath.getEarlyFinish(id));
+}
