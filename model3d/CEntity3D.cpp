@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "kelvara/framework/LazyLists.h"
 #include "kelvara/framework/Trees.h"
 
 KELVARA_DEFINE_KIND(Entity3D)
@@ -243,31 +244,18 @@ IUserFieldValueArrayHandle CEntity3D::getUserFieldValues() const {
     return m_UserFieldValues ? getUserFieldValuesList() : IUserFieldValueArrayHandle();
 }
 
-// The list is created before the index is checked, as it always was, and released again when the
-// value was refused, so a refused first value leaves no empty list. The answer is whether the list
-// took the value: inserting a field that already has a value takes nothing.
+// A refused first value leaves no empty list. The answer is whether the list took the value:
+// inserting a field that already has a value takes nothing.
 bool CEntity3D::addUserFieldValue(const IUserFieldValue& value, int index) {
-    CUserFieldValueArray& list = kelvara::detail::allocateList(m_UserFieldValues);
-    bool added = false;
-    if (index == -1) {
-        added = list.Add(value) >= 0;
-    } else if (index >= 0 && index <= list.GetSize()) {
-        const int before = list.GetSize();
-        list.InsertAt(index, value);
-        added = list.GetSize() > before;
-    }
-    kelvara::detail::releaseListIfEmpty(m_UserFieldValues);
-    return added;
+    return kelvara::detail::addToLazyList(m_UserFieldValues, value, index) != nullptr;
 }
 
 bool CEntity3D::changeUserFieldValue(const IUserFieldValue& value) {
-    return m_UserFieldValues && m_UserFieldValues->changeElement(value);
+    return kelvara::detail::changeInLazyList(m_UserFieldValues, value);
 }
 
 bool CEntity3D::removeUserFieldValue(const CUserFieldID& id) {
-    if (!m_UserFieldValues || !m_UserFieldValues->Remove(id)) return false;
-    kelvara::detail::releaseListIfEmpty(m_UserFieldValues);
-    return true;
+    return kelvara::detail::removeFromLazyList(m_UserFieldValues, id);
 }
 
 // ---- notes ----
@@ -278,18 +266,13 @@ INoteArrayHandle CEntity3D::getNotes() const { return m_Notes ? getNotesList() :
 // The indexed Add answers null whenever nothing was inserted (an index outside 0..count, an
 // identifier already listed), never another note or a shared default one.
 INoteHandle CEntity3D::addNote(const INote& note, int index) {
-    CNote* added = kelvara::detail::allocateList(m_Notes).Add(index, note);
-    kelvara::detail::releaseListIfEmpty(m_Notes);
+    CNote* added = kelvara::detail::addToLazyList(m_Notes, note, index);
     return added ? added->getHandle() : INoteHandle();
 }
 
-bool CEntity3D::changeNote(const INote& note) { return m_Notes && m_Notes->changeElement(note); }
+bool CEntity3D::changeNote(const INote& note) { return kelvara::detail::changeInLazyList(m_Notes, note); }
 
-bool CEntity3D::removeNote(const CNoteID& id) {
-    if (!m_Notes || !m_Notes->Remove(id)) return false;
-    kelvara::detail::releaseListIfEmpty(m_Notes);
-    return true;
-}
+bool CEntity3D::removeNote(const CNoteID& id) { return kelvara::detail::removeFromLazyList(m_Notes, id); }
 
 // ---- documents ----
 

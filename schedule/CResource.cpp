@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "kelvara/framework/LazyLists.h"
 #include "kelvara/framework/Trees.h"
 
 KELVARA_DEFINE_KIND(Resource)
@@ -82,41 +83,25 @@ IResourceWritableHandle CResource::detachSubResource(const CResourceID& id) {
 }
 
 bool CResource::addUserFieldValue(const IUserFieldValue& value, int index) {
-    if (index < -1) return false;
-    CUserFieldValueArray& values = kelvara::detail::allocateList(m_UserFieldValues);
-    int position = index;
-    const bool added = values.Add(position, value) != nullptr;
-    // A refused first value leaves no empty list behind.
-    kelvara::detail::releaseListIfEmpty(m_UserFieldValues);
-    return added;
+    return kelvara::detail::addToLazyList(m_UserFieldValues, value, index) != nullptr;
 }
 
 bool CResource::changeUserFieldValue(const IUserFieldValue& value) {
-    return m_UserFieldValues && m_UserFieldValues->changeElement(value);
+    return kelvara::detail::changeInLazyList(m_UserFieldValues, value);
 }
 
 bool CResource::removeUserFieldValue(const CUserFieldID& field) {
-    if (!m_UserFieldValues || !m_UserFieldValues->Remove(field)) return false;
-    kelvara::detail::releaseListIfEmpty(m_UserFieldValues);
-    return true;
+    return kelvara::detail::removeFromLazyList(m_UserFieldValues, field);
 }
 
 INoteHandle CResource::addNote(const INote& note, int index) {
-    if (index < -1) return INoteHandle();
-    CNoteArray& notes = kelvara::detail::allocateList(m_Notes);
-    int position = index;
-    CNote* added = notes.Add(position, note);
-    kelvara::detail::releaseListIfEmpty(m_Notes);
+    CNote* added = kelvara::detail::addToLazyList(m_Notes, note, index);
     return added ? added->getHandle() : INoteHandle();
 }
 
-bool CResource::changeNote(const INote& note) { return m_Notes && m_Notes->changeElement(note); }
+bool CResource::changeNote(const INote& note) { return kelvara::detail::changeInLazyList(m_Notes, note); }
 
-bool CResource::removeNote(const CNoteID& id) {
-    if (!m_Notes || !m_Notes->Remove(id)) return false;
-    kelvara::detail::releaseListIfEmpty(m_Notes);
-    return true;
-}
+bool CResource::removeNote(const CNoteID& id) { return kelvara::detail::removeFromLazyList(m_Notes, id); }
 
 bool CResource::addResourceRate(const IResourceRate& rate, int index) {
     if (index < -1 || index > m_ResourceRates->GetSize()) return false;

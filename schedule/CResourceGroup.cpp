@@ -1,24 +1,19 @@
 #include "kelvara/schedule/CResourceGroup.h"
 
+#include "kelvara/framework/LazyLists.h"
+
 KELVARA_DEFINE_KIND(ResourceGroup)
 
 bool CResourceGroup::addUserFieldValue(const IUserFieldValue& value, int index) {
-    if (index < -1) return false;
-    CUserFieldValueArray& values = kelvara::detail::allocateList(m_UserFieldValues);
-    int position = index;
-    const bool added = values.Add(position, value) != nullptr;
-    kelvara::detail::releaseListIfEmpty(m_UserFieldValues);
-    return added;
+    return kelvara::detail::addToLazyList(m_UserFieldValues, value, index) != nullptr;
 }
 
 bool CResourceGroup::changeUserFieldValue(const IUserFieldValue& value) {
-    return m_UserFieldValues && m_UserFieldValues->changeElement(value);
+    return kelvara::detail::changeInLazyList(m_UserFieldValues, value);
 }
 
 bool CResourceGroup::removeUserFieldValue(const CUserFieldID& field) {
-    if (!m_UserFieldValues || !m_UserFieldValues->Remove(field)) return false;
-    kelvara::detail::releaseListIfEmpty(m_UserFieldValues);
-    return true;
+    return kelvara::detail::removeFromLazyList(m_UserFieldValues, field);
 }
 
 int CResourceGroup::insertCodeValue(const CCodeValueID& value, int index) {

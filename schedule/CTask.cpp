@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "kelvara/framework/LazyLists.h"
 #include "kelvara/framework/Trees.h"
 #include "kelvara/platform/System.h"
 
@@ -223,36 +224,25 @@ bool CTask::removeDocumentFileID(const CDocumentFileID& id) {
 // ---- user field values and notes ----
 
 bool CTask::addUserFieldValue(const IUserFieldValue& value, int index) {
-    if (index != -1 && (index < 0 || index > (m_UserFieldValues ? m_UserFieldValues->GetSize() : 0))) return false;
-    const int position = addOrInsert(allocateUserFieldValues(), value, index);
-    releaseListIfEmpty(m_UserFieldValues);
-    return position >= 0;
+    return kelvara::detail::addToLazyList(m_UserFieldValues, value, index) != nullptr;
 }
 
 bool CTask::changeUserFieldValue(const IUserFieldValue& value) {
-    return m_UserFieldValues && m_UserFieldValues->changeElement(value);
+    return kelvara::detail::changeInLazyList(m_UserFieldValues, value);
 }
 
 bool CTask::removeUserFieldValue(const CUserFieldID& field) {
-    if (!m_UserFieldValues || !m_UserFieldValues->Remove(field)) return false;
-    releaseListIfEmpty(m_UserFieldValues);
-    return true;
+    return kelvara::detail::removeFromLazyList(m_UserFieldValues, field);
 }
 
 INoteHandle CTask::addNote(const INote& note, int index) {
-    int position = index;
-    CNote* added = allocateNotes().Add(position, note);
-    releaseListIfEmpty(m_Notes);
+    CNote* added = kelvara::detail::addToLazyList(m_Notes, note, index);
     return added ? added->getHandle() : INoteHandle();
 }
 
-bool CTask::changeNote(const INote& note) { return m_Notes && m_Notes->changeElement(note); }
+bool CTask::changeNote(const INote& note) { return kelvara::detail::changeInLazyList(m_Notes, note); }
 
-bool CTask::removeNote(const CNoteID& id) {
-    if (!m_Notes || !m_Notes->Remove(id)) return false;
-    releaseListIfEmpty(m_Notes);
-    return true;
-}
+bool CTask::removeNote(const CNoteID& id) { return kelvara::detail::removeFromLazyList(m_Notes, id); }
 
 void CTask::setComments(const CString& text) {
     if (text.IsEmpty()) return;

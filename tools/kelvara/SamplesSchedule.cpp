@@ -23,12 +23,14 @@ std::wstring floorName(int floor) { return L"Level " + std::to_wstring(floor + 1
 class ScheduleBuilder {
 public:
     ScheduleBuilder(const CCalendarID& calendar, std::vector<CCodeValueID> phases, std::vector<CRiskID> risks,
-                    std::vector<CTaskStateID> states, std::vector<CResourceID> resources)
+                    std::vector<CTaskStateID> states, std::vector<CResourceID> resources,
+                    std::vector<CResourceGroupID> groups)
         : m_calendar(calendar),
           m_phases(std::move(phases)),
           m_risks(std::move(risks)),
           m_states(std::move(states)),
-          m_resources(std::move(resources)) {}
+          m_resources(std::move(resources)),
+          m_groups(std::move(groups)) {}
 
     struct Pred {
         CTaskID task;
@@ -99,6 +101,12 @@ public:
             }
             (void)t.addAssignedResource(assignment, -1);
         }
+        // Every eleventh activity also calls on a pool of resources rather than a named one.
+        if (!m_groups.empty() && m_count % 11 == 4) {
+            CAssignedResourceGroup pool;
+            pool.setGroupID(m_groups[static_cast<std::size_t>(m_count / 11) % m_groups.size()]);
+            (void)t.addAssignedResourceGroup(pool, -1);
+        }
         if (m_count % 23 == 5) t.setComments(L"Check the method statement before starting.");
         if (m_count % 17 == 3 && !m_risks.empty()) {
             CAssignedRisk risk(m_risks[static_cast<std::size_t>(m_count) % m_risks.size()], CRiskValueMode::Percent);
@@ -140,6 +148,7 @@ private:
     std::vector<CRiskID> m_risks;
     std::vector<CTaskStateID> m_states;
     std::vector<CResourceID> m_resources;
+    std::vector<CResourceGroupID> m_groups;
     std::map<CTaskID, std::pair<std::int64_t, std::int64_t>> m_dates;
     int m_count = 0;
     int m_summaries = 0;
@@ -353,7 +362,10 @@ void addSampleSchedule(CProjectDocument& document, int scale, const CCalendarID&
             states[static_cast<std::size_t>(status)] = stateList.getConstReference(i).getID();
     }
     std::vector<CCodeValueID> phases = phaseValues(document);
-    ScheduleBuilder b(calendar, phases, risks, states, resources);
+    std::vector<CResourceGroupID> groups;
+    const CResourceGroupArray& groupList = document.getResourceGroupRoot().getArray();
+    for (int i = 0; i < groupList.GetSize(); ++i) groups.push_back(groupList.getConstReference(i).getID());
+    ScheduleBuilder b(calendar, phases, risks, states, resources, groups);
     using P = ScheduleBuilder::Pred;
     const CLinkType SS = CLinkType::StartToStart;
     CTaskArray& roots = document.getTaskRoot().getArray();

@@ -93,6 +93,49 @@ void printModelCounts(CProjectDocument& project) {
 #undef KELVARA_PRINT_KIND
 }
 
+// The schedule's nested content: every task of the trees with its links, assignments and costs,
+// the companies' resources (sub-resources included) with their rates, and the baseline records.
+void printScheduleCounts(CProjectDocument& project) {
+    long long tasks = 0, summaries = 0, links = 0, assignments = 0, groupAssignments = 0, costs = 0;
+    std::vector<const ITask*> pendingTasks;
+    const CTaskArray& topTasks = project.getTaskRoot().getArray();
+    for (int i = 0; i < topTasks.GetSize(); ++i) pendingTasks.push_back(&topTasks.getConstReference(i));
+    while (!pendingTasks.empty()) {
+        const ITask* task = pendingTasks.back();
+        pendingTasks.pop_back();
+        ++tasks;
+        links += task->numberOfUpstreamLinks();
+        assignments += task->numberOfAssignedResources();
+        groupAssignments += task->numberOfAssignedResourceGroups();
+        costs += task->numberOfCosts();
+        const ITaskArrayHandle subTasks = task->getSubTasks();
+        if (subTasks.GetSize() > 0) ++summaries;
+        for (int i = 0; i < subTasks.GetSize(); ++i) pendingTasks.push_back(subTasks[i].get());
+    }
+    long long resources = 0, rates = 0;
+    std::vector<const IResource*> pendingResources;
+    const CCompanyArray& companies = project.getCompanyRoot().getArray();
+    for (int c = 0; c < companies.GetSize(); ++c) {
+        const IResourceArrayHandle owned = companies.getConstReference(c).getResources();
+        for (int i = 0; i < owned.GetSize(); ++i) pendingResources.push_back(owned[i].get());
+    }
+    while (!pendingResources.empty()) {
+        const IResource* resource = pendingResources.back();
+        pendingResources.pop_back();
+        ++resources;
+        rates += resource->numberOfResourceRates();
+        const IResourceArrayHandle subResources = resource->getSubResources();
+        for (int i = 0; i < subResources.GetSize(); ++i) pendingResources.push_back(subResources[i].get());
+    }
+    long long baselineRecords = 0;
+    const CProjectBaselineArray& baselines = project.getProjectBaselineRoot().getArray();
+    for (int i = 0; i < baselines.GetSize(); ++i) baselineRecords += baselines.getConstReference(i).getBaselinedTasks().GetSize();
+    std::printf("%s\n", fmt::format("  tasks {} ({} summary tasks), {} links, {} resource and {} group assignments, {} costs",
+                                    tasks, summaries, links, assignments, groupAssignments, costs)
+                            .c_str());
+    std::printf("%s\n", fmt::format("  resources {} with {} rates; {} baseline records", resources, rates, baselineRecords).c_str());
+}
+
 int demo(const std::string& path, int scale, int entities) {
     std::vector<Row> rows;
     CLinkArray links = buildSampleLinks(1000 * scale);
@@ -141,6 +184,7 @@ int info(const std::string& path) {
                                     header.formatVersion, header.fileVersion, bytes.size(), header.checksum)
                             .c_str());
     for (const auto& c : project.counts()) std::printf("%s\n", fmt::format("  {:<20} {:>9}", c.kind, c.count).c_str());
+    printScheduleCounts(project);
     printModelCounts(project);
     return 0;
 }
