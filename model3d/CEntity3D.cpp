@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "kelvara/framework/IdentifierLists.h"
 #include "kelvara/framework/LazyLists.h"
 #include "kelvara/framework/Trees.h"
 
@@ -276,21 +277,11 @@ bool CEntity3D::removeNote(const CNoteID& id) { return kelvara::detail::removeFr
 
 // ---- documents ----
 
-// The presence check comes first, so an identifier is never attached twice.
 int CEntity3D::addDocumentFileID(const CDocumentFileID& id, int index) {
-    if (m_DocumentFileIDs.findByID(id) >= 0) return -1;
-    if (index < 0 || index > m_DocumentFileIDs.GetSize()) return m_DocumentFileIDs.Add(id);
-    const int before = m_DocumentFileIDs.GetSize();
-    m_DocumentFileIDs.InsertAt(index, id);
-    return m_DocumentFileIDs.GetSize() > before ? index : -1;
+    return kelvara::detail::placeIdentifier(m_DocumentFileIDs, id, index);
 }
 
-bool CEntity3D::removeDocumentFileID(const CDocumentFileID& id) {
-    const int position = m_DocumentFileIDs.findByID(id);
-    if (position < 0) return false;
-    m_DocumentFileIDs.RemoveAt(position);
-    return true;
-}
+bool CEntity3D::removeDocumentFileID(const CDocumentFileID& id) { return m_DocumentFileIDs.Remove(id); }
 
 // ---- renderer material ----
 

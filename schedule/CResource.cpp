@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "kelvara/framework/IdentifierLists.h"
 #include "kelvara/framework/LazyLists.h"
 #include "kelvara/framework/Trees.h"
 
@@ -26,13 +27,8 @@ int CResource::removeSupplierReference(int index) {
 
 int CResource::add3DRepresentation(const CEntity3DID& entity) { return m_3DRepresentations.Add(entity); }
 
-// An identifier list answers -1 for one it holds on Add only; inserting checks first, so that no
-// path lists an entity twice.
 int CResource::insert3DRepresentation(const CEntity3DID& entity, int index) {
-    if (index == -1) return m_3DRepresentations.Add(entity);
-    if (index < 0 || index > m_3DRepresentations.GetSize() || m_3DRepresentations.findByID(entity) >= 0) return -1;
-    m_3DRepresentations.InsertAt(index, entity);
-    return index;
+    return kelvara::detail::insertIdentifier(m_3DRepresentations, entity, index);
 }
 
 bool CResource::remove3DRepresentation(const CEntity3DID& entity) { return m_3DRepresentations.Remove(entity); }
@@ -40,19 +36,13 @@ bool CResource::remove3DRepresentation(const CEntity3DID& entity) { return m_3DR
 int CResource::addCodeValue(const CCodeValueID& value) { return m_AssignedCodeValues.Add(value); }
 
 int CResource::insertCodeValue(const CCodeValueID& value, int index) {
-    if (index == -1) return m_AssignedCodeValues.Add(value);
-    if (index < 0 || index > m_AssignedCodeValues.GetSize() || m_AssignedCodeValues.findByID(value) >= 0) return -1;
-    m_AssignedCodeValues.InsertAt(index, value);
-    return index;
+    return kelvara::detail::insertIdentifier(m_AssignedCodeValues, value, index);
 }
 
 bool CResource::removeCodeValue(const CCodeValueID& value) { return m_AssignedCodeValues.Remove(value); }
 
 int CResource::addDocumentFileID(const CDocumentFileID& file, int index) {
-    if (m_DocumentFileIDs.findByID(file) >= 0) return -1;
-    if (index < 0 || index > m_DocumentFileIDs.GetSize()) return m_DocumentFileIDs.Add(file);
-    m_DocumentFileIDs.InsertAt(index, file);
-    return index;
+    return kelvara::detail::placeIdentifier(m_DocumentFileIDs, file, index);
 }
 
 bool CResource::removeDocumentFileID(const CDocumentFileID& file) { return m_DocumentFileIDs.Remove(file); }

@@ -1,5 +1,6 @@
 #include "kelvara/schedule/CResourceGroup.h"
 
+#include "kelvara/framework/IdentifierLists.h"
 #include "kelvara/framework/LazyLists.h"
 
 KELVARA_DEFINE_KIND(ResourceGroup)
@@ -17,8 +18,5 @@ bool CResourceGroup::removeUserFieldValue(const CUserFieldID& field) {
 }
 
 int CResourceGroup::insertCodeValue(const CCodeValueID& value, int index) {
-    if (index == -1) return m_AssignedCodeValues.Add(value);
-    if (index < 0 || index > m_AssignedCodeValues.GetSize() || m_AssignedCodeValues.findByID(value) >= 0) return -1;
-    m_AssignedCodeValues.InsertAt(index, value);
-    return index;
+    return kelvara::detail::insertIdentifier(m_AssignedCodeValues, value, index);
 }

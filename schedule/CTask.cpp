@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "kelvara/framework/IdentifierLists.h"
 #include "kelvara/framework/LazyLists.h"
 #include "kelvara/framework/Trees.h"
 #include "kelvara/platform/System.h"
@@ -145,25 +146,24 @@ void CTask::addUpstreamLink(const ILink& link, int index) { (void)addOrInsert(m_
 // ---- assigned risks ----
 
 int CTask::addAssignedRisk(const IAssignedRisk& risk, int index) {
-    const int position = addOrInsert(allocateAssignedRisks(), risk, index);
-    releaseListIfEmpty(m_AssignedRisks);
+    int position = -1;
+    (void)kelvara::detail::addToLazyList(m_AssignedRisks, risk, index, &position);
     return position;
 }
 
-bool CTask::changeAssignedRisk(const IAssignedRisk& risk) { return m_AssignedRisks && m_AssignedRisks->changeElement(risk); }
+bool CTask::changeAssignedRisk(const IAssignedRisk& risk) {
+    return kelvara::detail::changeInLazyList(m_AssignedRisks, risk);
+}
 
 bool CTask::removeAssignedRisk(const CAssignedRiskID& id) {
-    if (!m_AssignedRisks || !m_AssignedRisks->Remove(id)) return false;
-    releaseListIfEmpty(m_AssignedRisks);
-    return true;
+    return kelvara::detail::removeFromLazyList(m_AssignedRisks, id);
 }
 
 // ---- costs ----
 
 void CTask::addCost(const ICost& cost, int index) {
     if (m_SubTasks) return;
-    (void)addOrInsert(allocateCosts(), cost, index);
-    releaseListIfEmpty(m_Costs);
+    (void)kelvara::detail::addToLazyList(m_Costs, cost, index);
 }
 
 void CTask::setCosts(const ICostArrayHandle& costs) {
@@ -171,55 +171,37 @@ void CTask::setCosts(const ICostArrayHandle& costs) {
     getCostsList().copyFrom(costs);
 }
 
-bool CTask::changeCost(const ICost& cost) { return m_Costs && m_Costs->changeElement(cost); }
+bool CTask::changeCost(const ICost& cost) { return kelvara::detail::changeInLazyList(m_Costs, cost); }
 
-bool CTask::removeCost(const CCostID& id) {
-    if (!m_Costs || !m_Costs->Remove(id)) return false;
-    releaseListIfEmpty(m_Costs);
-    return true;
-}
+bool CTask::removeCost(const CCostID& id) { return kelvara::detail::removeFromLazyList(m_Costs, id); }
 
 // ---- task reports ----
 
 void CTask::addTaskReport(const ITaskReport& report, int index) {
-    (void)addOrInsert(allocateTaskReports(), report, index);
-    releaseListIfEmpty(m_TaskReports);
+    (void)kelvara::detail::addToLazyList(m_TaskReports, report, index);
 }
 
-bool CTask::changeTaskReport(const ITaskReport& report) { return m_TaskReports && m_TaskReports->changeElement(report); }
+bool CTask::changeTaskReport(const ITaskReport& report) {
+    return kelvara::detail::changeInLazyList(m_TaskReports, report);
+}
 
 void CTask::removeTaskReport(const CTaskReportID& id) {
-    if (!m_TaskReports) return;
-    m_TaskReports->Remove(id);
-    releaseListIfEmpty(m_TaskReports);
+    (void)kelvara::detail::removeFromLazyList(m_TaskReports, id);
 }
 
 // ---- identifier lists ----
 
 int CTask::insertCodeValue(const CCodeValueID& id, int index) {
-    if (index == -1) return m_AssignedCodeValues.Add(id);
-    if (index < 0 || index > m_AssignedCodeValues.GetSize()) return -1;
-    return addOrInsert(m_AssignedCodeValues, id, index);
+    return kelvara::detail::insertIdentifier(m_AssignedCodeValues, id, index);
 }
 
-bool CTask::removeCodeValue(const CCodeValueID& id) {
-    const int position = m_AssignedCodeValues.findByID(id);
-    if (position < 0) return false;
-    m_AssignedCodeValues.RemoveAt(position);
-    return true;
-}
+bool CTask::removeCodeValue(const CCodeValueID& id) { return m_AssignedCodeValues.Remove(id); }
 
 int CTask::addDocumentFileID(const CDocumentFileID& id, int index) {
-    if (index >= 0 && index <= m_DocumentFileIDs.GetSize()) return addOrInsert(m_DocumentFileIDs, id, index);
-    return m_DocumentFileIDs.Add(id);
+    return kelvara::detail::placeIdentifier(m_DocumentFileIDs, id, index);
 }
 
-bool CTask::removeDocumentFileID(const CDocumentFileID& id) {
-    const int position = m_DocumentFileIDs.findByID(id);
-    if (position < 0) return false;
-    m_DocumentFileIDs.RemoveAt(position);
-    return true;
-}
+bool CTask::removeDocumentFileID(const CDocumentFileID& id) { return m_DocumentFileIDs.Remove(id); }
 
 // ---- user field values and notes ----
 

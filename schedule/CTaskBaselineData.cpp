@@ -57,15 +57,6 @@ void CTaskBaselineData::storeBaselineData(IProjectBaseline& baseline, const ITas
         m_PlannedStartTime = critical.getAnalysisPlannedStart(id);
         m_PlannedFinishTime = critical.getAnalysisPlannedFinish(id);
         m_PlannedDuration = critical.getAnalysisPlannedDuration(id);
-        if (status == CTaskStatus::InProgress) {
-            m_StartTime = m_PlannedStartTime;
-            m_FinishTime = m_PlannedFinishTime;
-            m_Duration = m_PlannedDuration;
-        } else {
-            m_StartTime = tasks.getStart(id);
-            m_FinishTime = tasks.getFinish(id);
-            m_Duration = tasks.getDuration(id);
-        }
         m_MinimalDuration.unset();
         m_MaximalDuration.unset();
         m_MinimalRemainingDuration.unset();
@@ -74,13 +65,20 @@ void CTaskBaselineData::storeBaselineData(IProjectBaseline& baseline, const ITas
         m_PlannedStartTime = tasks.getPlannedStart(id);
         m_PlannedFinishTime = tasks.getPlannedFinish(id);
         m_PlannedDuration = tasks.getPlannedDuration(id);
-        m_StartTime = tasks.getStart(id);
-        m_FinishTime = tasks.getFinish(id);
-        m_Duration = tasks.getDuration(id);
         m_MinimalDuration = task.getMinimalDuration();
         m_MaximalDuration = task.getMaximalDuration();
         m_MinimalRemainingDuration = task.getMinimalRemainingDuration();
         m_MaximalRemainingDuration = task.getMaximalRemainingDuration();
+    }
+    // With the analysis, a task under way keeps the dates it was planned with.
+    if (withCriticalPath && status == CTaskStatus::InProgress) {
+        m_StartTime = m_PlannedStartTime;
+        m_FinishTime = m_PlannedFinishTime;
+        m_Duration = m_PlannedDuration;
+    } else {
+        m_StartTime = tasks.getStart(id);
+        m_FinishTime = tasks.getFinish(id);
+        m_Duration = tasks.getDuration(id);
     }
 
     m_ActualStartTime = tasks.getActualStart(id);
@@ -150,8 +148,7 @@ void CTaskBaselineData::removeLinks(const CTaskID& upstreamTask) {
         const CLinkID id = link.getID();
         m_UpstreamLinks.RemoveAt(i);
         m_UpstreamLinksDelaysEndpoints.RemoveAt(i);
-        const int critical = m_CriticalUpstreamLinks.findByID(id);
-        if (critical >= 0) m_CriticalUpstreamLinks.RemoveAt(critical);
+        (void)m_CriticalUpstreamLinks.Remove(id);
     }
 }
 

@@ -12,14 +12,17 @@ namespace kelvara::detail {
 
 // Appends (index -1) or inserts at index (0..count), creating the list on demand. Answers the
 // stored element, or null when nothing was stored (an index outside -1..count, an identifier
-// already listed); the list is released again when it was created for nothing.
+// already listed); the list is released again when it was created for nothing. With at, also
+// gives the stored element's position there, or -1.
 template <class Owned, class Item>
-auto* addToLazyList(std::unique_ptr<Owned>& slot, const Item& item, int index) {
+auto* addToLazyList(std::unique_ptr<Owned>& slot, const Item& item, int index, int* at = nullptr) {
     using Stored = decltype(slot->Add(index, item));
+    if (at) *at = -1;
     if (index < -1) return Stored{nullptr};
     int position = index;
     Stored added = allocateList(slot).Add(position, item);
     releaseListIfEmpty(slot);
+    if (at && added) *at = position;
     return added;
 }
 
