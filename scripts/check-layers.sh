@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks the include direction: platform -> base -> framework -> subsystems (schedule, model3d, ...)
-# -> document -> tools. A file includes only project headers of its own layer or below it;
+# -> document -> scheduling (the engine over a document) -> tools. A file includes only project headers of its own layer or below it;
 # subsystems may include each other. Also checks that the precompiled header holds no project
 # header above platform, which would hide a missing include. Lists every violation; exits 1 if
 # there is one.
@@ -13,6 +13,7 @@ layer_of() {  # a file path, or include/<include path> -> layer name
     base/*|include/kelvara/base/*) echo base ;;
     framework/*|include/kelvara/framework/*) echo framework ;;
     document/*|include/kelvara/document/*) echo document ;;
+    scheduling/*|include/kelvara/scheduling/*) echo scheduling ;;
     tools/*) echo tools ;;
     cmake/*|tests/*|bench/*|fuzz/*|scripts/*|examples/*) echo outside ;;
     include/kelvara/*/*) echo "sub:$(echo "$1" | cut -d/ -f3)" ;;
@@ -22,7 +23,7 @@ layer_of() {  # a file path, or include/<include path> -> layer name
 }
 rank() {
   case "$1" in
-    platform) echo 0 ;; base) echo 1 ;; framework) echo 2 ;; sub:*) echo 3 ;; document) echo 4 ;; tools) echo 5 ;;
+    platform) echo 0 ;; base) echo 1 ;; framework) echo 2 ;; sub:*) echo 3 ;; document) echo 4 ;; scheduling) echo 5 ;; tools) echo 6 ;;
     *) echo 9 ;;
   esac
 }

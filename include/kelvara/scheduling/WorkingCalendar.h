@@ -1,0 +1,84 @@
+// Working-time arithmetic over one calendar, precomputed so that every question costs the same
+// however long the span it covers: a moment is a count of milliseconds since 1970-01-01 00:00 UTC
+// (CProjectTime's tick) and a working duration is a count of worked milliseconds.
+//
+// How a calendar is read:
+//   - Days are UTC days. A date's day type is its exception's when the calendar holds one for that
+//     day (an exception stored at any moment of a day governs the whole day), else its week day's.
+//   - A day type is looked up among the calendar's own day types, then among those of the
+//     calendars above it (a sub-calendar shares its parents' day types); a day type found nowhere,
+//     and one whose kind is not Working, gives a day without working time.
+//   - The time blocks of a working day type are read sorted and merged (overlapping or touching
+//     blocks are one block); the stored calendar is never changed.
+// The weeks repeat, so the worked time from a fixed origin to any moment is a closed formula over
+// whole weeks plus a prefix sum over the exceptions (each exception adds the difference between
+// its day and the week day it replaces): isWorking, between, add and subtract answer in
+// O(log exceptions) whatever the span.
+//
+// Conventions at the edges of blocks (the scheduling engine relies on them):
+//   - add(t, d) with d > 0 answers the earliest moment m with between(t, m) == d: the end of the
+//     last block used, never the start of the next one. add(t, 0) answers t unchanged.
+//   - subtract(t, d) with d > 0 answers the latest moment m with between(m, t) == d: the start of
+//     the first block used. subtract(t, 0) answers t.
+//   - nextWorkingStart(t) is the earliest moment m >= t at which work goes on (m itself when t lies
+//     inside a block, the start of the next block otherwise); previousWorkingEnd(t) the latest
+//     m <= t at which work stops (t inside a block, else the end of the block before).
+//   - When no such moment exists (a calendar without any working time, a calendar whose worked
+//     time runs out after its last worked exception, or an answer outside 64 bits), add, subtract,
+//     nextWorkingStart and previousWorkingEnd answer kNoMoment; they never loop.
+// Thread safety: a built calendar is immutable; any number of threads may ask it at once.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+class ICalendar;
+
+class CWorkingCalendar {
+public:
+    // The answer of add, subtract, nextWorkingStart and previousWorkingEnd when no such moment
+    // exists (a calendar whose working time runs out, or an answer outside 64 bits).
+    static constexpr std::int64_t kNoMoment = INT64_MIN;
+
+    // Every moment is working time: durations are elapsed time.
+    CWorkingCalendar();
+    // The working time of calendar, whose day types are looked up in calendar and then in
+    // ancestors (nearest first) when it does not hold them.
+    explicit CWorkingCalendar(const ICalendar& calendar, const std::vector<const ICalendar*>& ancestors = {});
+
+    // False for a calendar without any working time at all.
+    [[nodiscard]] bool hasWorkingTime() const noexcept;
+    // True for the continuous calendar of the default constructor.
+    [[nodiscard]] bool isContinuous() const noexcept;
+    // The worked milliseconds of a standard week (without exceptions).
+    [[nodiscard]] std::int64_t weeklyWorkingTime() const noexcept;
+
+    [[nodiscard]] bool isWorking(std::int64_t moment) const noexcept;
+    // Worked milliseconds from from to to; negative when to is before from.
+    [[nodiscard]] std::int64_t between(std::int64_t from, std::int64_t to) const noexcept;
+    // REQUIRES: work >= 0 (a negative work is the other operation's).
+    [[nodiscard]] std::int64_t add(std::int64_t moment, std::int64_t work) const noexcept;
+    [[nodiscard]] std::int64_t subtract(std::int64_t moment, std::int64_t work) const noexcept;
+    [[nodiscard]] std::int64_t nextWorkingStart(std::int64_t moment) const noexcept;
+    [[nodiscard]] std::int64_t previousWorkingEnd(std::int64_t moment) const noexcept;
+
+    // implementation details follow
+private:
+    struct Block {
+        std::int32_t start, end;  // milliseconds of the day, start < end
+    };
+    struct DayPattern {           // one day's merged blocks and their cumulative worked time
+        std::vector<Block> blocks;
+        std::int64_t total = 0;
+    };
+    struct Exception {            // a day whose pattern differs from its week day's
+        std::int64_t day;         // days since 1970-01-01
+        int pattern;              // index into m_patterns
+        std::int64_t delta;       // its worked time minus its week day's
+    };
+    bool m_continuous = true;
+    std::vector<DayPattern> m_patterns;       // 0..6 the week days (Thursday 1970-01-01 first)
+    std::vector<Exception> m_exceptions;      // ascending day
+    std::vector<std::int64_t> m_deltaPrefix;  // sum of delta of the exceptions before each
+    std::int64_t m_weekTotal = 0;
+};
