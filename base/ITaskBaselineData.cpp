@@ -1,6 +1,8 @@
 // The base library's arithmetic for baselines: link delay end points and task floats over the
-// accessors' answers, in elapsed milliseconds. A sum or difference that would leave the 64-bit
-// range answers unset rather than overflowing.
+// accessors' answers. A delay end point adds the link accessor's effective delay (elapsed time, as
+// the schedule counted it in the delay's calendar); floats are worked time in the task's calendar
+// as the calendar accessor counts it, elapsed time when it cannot. A sum or difference that would
+// leave the 64-bit range answers unset rather than overflowing.
 #include "kelvara/base/ITaskBaselineData.h"
 
 #include "kelvara/base/ITask.h"
@@ -34,10 +36,15 @@ CProjectTime ITaskBaselineData::getLinksDelaysEndpoint(const ILink& link, const 
     return CProjectTime(end);
 }
 
-void ITaskBaselineData::getFreeTaskFloat(const ITaskAccessor&, const ICalendarAccessor&,
+void ITaskBaselineData::getFreeTaskFloat(const ITaskAccessor&, const ICalendarAccessor& calendars,
                                          const ICriticalPathAccessor& criticalPath, const ITask& task,
                                          CProjectDuration& upstream, CProjectDuration& downstream) {
     const CTaskID& id = task.getID();
-    upstream = difference(criticalPath.getLateStart(id), criticalPath.getEarlyStart(id));
-    downstream = difference(criticalPath.getLateFinish(id), criticalPath.getEarlyFinish(id));
+    const auto worked = [&](const CProjectTime& earlier, const CProjectTime& later) {
+        if (!earlier.isValid() || !later.isValid()) return CProjectDuration();
+        const CProjectDuration inCalendar = calendars.getWorkingTime(task.getDominantCalendarID(), earlier, later);
+        return inCalendar.isValid() ? inCalendar : difference(later, earlier);
+    };
+    upstream = worked(criticalPath.getEarlyStart(id), criticalPath.getLateStart(id));
+    downstream = worked(criticalPath.getEarlyFinish(id), criticalPath.getLateFinish(id));
 }

@@ -1,19 +1,23 @@
 // Sample schedule: a tower block's work-breakdown tree (site works, foundations, a frame and an
 // envelope per floor, fit-out per floor, handover) with finish-to-start links, start-to-start links
-// with delays, durations and planned dates, costs, comments, assigned risks and code values, and a
-// contract baseline recorded from the tasks' own dates.
+// with delays, durations in working days of the site calendar, costs, comments, assigned risks and
+// code values. The scheduling engine dates it: the planned dates are its plan, the first
+// activities are done or under way at those dates, and the contract baseline is recorded from the
+// engine's current schedule.
 #include <algorithm>
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "Samples.h"
+#include "kelvara/scheduling/ProjectSchedule.h"
+#include "kelvara/scheduling/ProjectScheduleAccessor.h"
 
 namespace {
 
 constexpr std::int64_t kDay = 24LL * 3600 * 1000;
-constexpr std::int64_t kStart = 1767225600000LL;  // 2026-01-01
+constexpr std::int64_t kWorkDay = 9LL * 3600 * 1000;  // the site calendar's working day
+constexpr std::int64_t kStart = 1799046000000LL;     // Monday 2027-01-04 07:00 UTC
 
 CString text(const std::wstring& s) { return CString(s.c_str()); }
 std::wstring floorName(int floor) { return L"Level " + std::to_wstring(floor + 1); }
@@ -47,7 +51,7 @@ public:
         std::int64_t start = kStart;
         for (const Pred& p : preds) {
             CLink link(p.task, p.type);
-            link.setDelay(CProjectDuration(p.delayDays * kDay));
+            link.setDelay(CProjectDuration(p.delayDays * kWorkDay));
             if (!m_calendar.isNULL()) link.setDelayCalendarID(m_calendar);
             t.addUpstreamLink(link, -1);
             const auto& [ps, pf] = m_dates.at(p.task);
@@ -58,9 +62,9 @@ public:
         m_dates[t.getID()] = {start, finish};
         t.setPlannedStartTime(CProjectTime(start));
         t.setExpectedFinishTime(CProjectTime(finish));
-        t.setTaskDuration(CProjectDuration(days * kDay));
-        t.setMinimalDuration(CProjectDuration(std::max(1, days - 1) * kDay));
-        t.setMaximalDuration(CProjectDuration((days + 2) * kDay));
+        t.setTaskDuration(CProjectDuration(days * kWorkDay));
+        t.setMinimalDuration(CProjectDuration(std::max(1, days - 1) * kWorkDay));
+        t.setMaximalDuration(CProjectDuration((days + 2) * kWorkDay));
         t.setPhysicalVolume(cost / 100.0);
         t.setPhysicalVolumeUnit(CResourceUnitType(CResourceUnitType::CubicMetre));
         t.setProgressType(CProgressType(CProgressType::Physical));
@@ -77,19 +81,9 @@ public:
         labour.setType(CCostType(CCostType::Labour));
         t.addCost(labour, -1);
 
-        // Progress: the first tasks are done, the next few under way.
-        const CTaskStatus status(m_count < 6 ? CTaskStatus::Complete
-                                             : m_count < 10 ? CTaskStatus::InProgress : CTaskStatus::NotStarted);
-        if (status.getCurrentValue() < static_cast<int>(m_states.size()))
-            t.setStatus(m_states[static_cast<std::size_t>(status.getCurrentValue())], status);
-        if (status == CTaskStatus::Complete) {
-            t.setActualStartTime(CProjectTime(start));
-            t.setActualFinishTime(CProjectTime(finish));
-            t.setManualPercentComplete(100);
-        } else if (status == CTaskStatus::InProgress) {
-            t.setActualStartTime(CProjectTime(start));
-            t.setManualPercentComplete(40);
-        }
+        // Progress (applied once the engine has dated the plan): the first tasks are done, the
+        // next few under way.
+        if (m_count < 10) m_progress.emplace_back(t.getID(), m_count < 6 ? CTaskStatus::Complete : CTaskStatus::InProgress);
         // One crew, plant item or material per activity; every third activity moves its objects
         // in over the second half of the task.
         if (!m_resources.empty()) {
@@ -142,6 +136,38 @@ public:
 
     int count() const { return m_count; }
 
+    // Dates every task at the plan's dates and records the intended progress: a finished activity
+    // ran exactly as planned; one under way started on time and is 40 percent done.
+    void applyPlan(CTaskArray& roots, const CProjectSchedule& plan) const {
+        std::vector<ITask*> pending;
+        for (int i = 0; i < roots.GetSize(); ++i) pending.push_back(&roots.getWritableReference(i));
+        while (!pending.empty()) {
+            ITask& t = *pending.back();
+            pending.pop_back();
+            const int index = plan.findTask(t.getID());
+            if (index >= 0) {
+                t.setPlannedStartTime(CProjectTime(plan.planned(index).start));
+                t.setExpectedFinishTime(CProjectTime(plan.planned(index).finish));
+            }
+            const ITaskArrayHandle subTasks = t.getSubTasks();
+            for (int i = 0; i < subTasks.GetSize(); ++i) pending.push_back(subTasks.getWritableReference(i).get());
+            for (const auto& [id, status] : m_progress) {
+                if (id != t.getID() || index < 0) continue;
+                if (status.getCurrentValue() < static_cast<int>(m_states.size()))
+                    t.setStatus(m_states[static_cast<std::size_t>(status.getCurrentValue())], status);
+                t.setActualStartTime(CProjectTime(plan.planned(index).start));
+                if (status == CTaskStatus::Complete) {
+                    t.setActualFinishTime(CProjectTime(plan.planned(index).finish));
+                    t.setManualPercentComplete(100);
+                    t.setActualPhysicalVolume(t.getPhysicalVolume());
+                } else {
+                    t.setManualPercentComplete(40);
+                    t.setActualPhysicalVolume(t.getPhysicalVolume().getValue() * 0.4);
+                }
+            }
+        }
+    }
+
 private:
     CCalendarID m_calendar;
     std::vector<CCodeValueID> m_phases;
@@ -150,192 +176,9 @@ private:
     std::vector<CResourceID> m_resources;
     std::vector<CResourceGroupID> m_groups;
     std::map<CTaskID, std::pair<std::int64_t, std::int64_t>> m_dates;
+    std::vector<std::pair<CTaskID, CTaskStatus>> m_progress;
     int m_count = 0;
     int m_summaries = 0;
-};
-
-// Answers the baseline's questions from the tasks' stored dates: start and finish are the planned
-// start and expected finish, every task is on time (no float) and costs are the tasks' cost lines.
-// The scheduling engine will take its place.
-class StoredDatesAccessor : public IProjectAccessor,
-                            private ITaskAccessor,
-                            private ICalendarAccessor,
-                            private ICriticalPathAccessor,
-                            private ILinkAccessor,
-                            private IFloatAccessor {
-public:
-    explicit StoredDatesAccessor(const CTaskArray& roots) {
-        for (int i = 0; i < roots.GetSize(); ++i) index(roots.getConstReference(i), CTaskID());
-    }
-
-    const ITaskAccessor& getTaskAccessor() const override { return *this; }
-    const ICalendarAccessor& getCalendarAccessor() const override { return *this; }
-    const ICriticalPathAccessor& getCriticalPathAccessor() const override { return *this; }
-    const ILinkAccessor& getLinkAccessor() const override { return *this; }
-    const IFloatAccessor& getFloatAccessor() const override { return *this; }
-
-    void forEachTask(const std::function<void(const ITask&)>& visit) const {
-        for (const ITask* t : m_order) visit(*t);
-    }
-
-private:
-    void index(const ITask& t, const CTaskID& parent) {
-        m_tasks[t.getID()] = &t;
-        m_parents[t.getID()] = parent;
-        m_order.push_back(&t);
-        const ILinkArrayHandle links = t.getUpstreamLinks();
-        for (int i = 0; i < links.GetSize(); ++i) {
-            m_downstream[links[i]->getUpstreamTaskID()].Add(links[i]->getID());
-            m_links[links[i]->getID()] = &t;
-        }
-        const ITaskArrayHandle children = t.getSubTasks();
-        for (int i = 0; i < children.GetSize(); ++i) index(*children[i], t.getID());
-    }
-    const ITask* find(const CTaskID& id) const {
-        const auto found = m_tasks.find(id);
-        return found == m_tasks.end() ? nullptr : found->second;
-    }
-
-    ITaskHandle getTask(const CTaskID& id) const override {
-        const ITask* t = find(id);
-        return t ? t->getHandle() : ITaskHandle();
-    }
-    ITaskHandle getParentTask(const CTaskID& id) const override {
-        const auto found = m_parents.find(id);
-        return found == m_parents.end() ? ITaskHandle() : getTask(found->second);
-    }
-    CLinkIDArray getDownstreamLinkIDs(const CTaskID& id) const override {
-        const auto found = m_downstream.find(id);
-        return found == m_downstream.end() ? CLinkIDArray() : found->second;
-    }
-    CProjectDouble getRemainingPhysicalVolume(const CTaskID& id) const override {
-        const ITask* t = find(id);
-        if (!t || !t->getPhysicalVolume().isValid()) return CProjectDouble();
-        return t->getPhysicalVolume().getValue() * (1.0 - t->getManualPercentComplete().getValue() / 100.0);
-    }
-    CProjectDouble getActualPhysicalVolume(const CTaskID& id) const override {
-        const ITask* t = find(id);
-        if (!t || !t->getPhysicalVolume().isValid()) return CProjectDouble();
-        return t->getPhysicalVolume().getValue() * t->getManualPercentComplete().getValue() / 100.0;
-    }
-    CProjectTime getPlannedStart(const CTaskID& id) const override { return getStart(id); }
-    CProjectTime getPlannedFinish(const CTaskID& id) const override { return getFinish(id); }
-    CProjectDuration getPlannedDuration(const CTaskID& id) const override { return getDuration(id); }
-    CProjectTime getStart(const CTaskID& id) const override {
-        const ITask* t = find(id);
-        return t ? t->getPlannedStartTime() : CProjectTime();
-    }
-    CProjectTime getFinish(const CTaskID& id) const override {
-        const ITask* t = find(id);
-        return t ? t->getExpectedFinishTime() : CProjectTime();
-    }
-    CProjectDuration getDuration(const CTaskID& id) const override {
-        const ITask* t = find(id);
-        return t ? t->getTaskDuration() : CProjectDuration();
-    }
-    CProjectTime getActualStart(const CTaskID& id) const override {
-        const ITask* t = find(id);
-        return t ? t->getActualStartTime() : CProjectTime();
-    }
-    CProjectTime getActualFinish(const CTaskID& id) const override {
-        const ITask* t = find(id);
-        return t ? t->getActualFinishTime() : CProjectTime();
-    }
-    CProjectTime getEstimatedFinish(const CTaskID& id) const override { return getFinish(id); }
-    CProjectDuration getActualDuration(const CTaskID& id) const override {
-        const CProjectTime s = getActualStart(id), f = getActualFinish(id);
-        return s.isValid() && f.isValid() ? CProjectDuration(f.getValue() - s.getValue()) : CProjectDuration();
-    }
-    CProjectDuration getRemainingDuration(const CTaskID& id) const override {
-        const ITask* t = find(id);
-        if (!t || !t->getTaskDuration().isValid()) return CProjectDuration();
-        const double left = 1.0 - t->getManualPercentComplete().getValue() / 100.0;
-        return CProjectDuration(static_cast<std::int64_t>(static_cast<double>(t->getTaskDuration().getValue()) * left));
-    }
-    CProjectDouble getPercentComplete(const CTaskID& id) const override {
-        const ITask* t = find(id);
-        return t ? t->getManualPercentComplete() : CProjectDouble();
-    }
-
-    // A task's cost lines by type; the actual total is the share done.
-    static void addCosts(const ITask& t, const CCostTotalType& total, CTaskCostAmounts& out) {
-        const double share = total == CCostTotalType::Actual ? t.getManualPercentComplete().getValue() / 100.0 : 1.0;
-        const ICostArrayHandle costs = t.getCosts();
-        for (int i = 0; i < costs.GetSize(); ++i) {
-            const double amount = costs[i]->getAmount().getValue() * share;
-            CProjectDouble& into = costs[i]->getType() == CCostType::Equipment ? out.equipment
-                                   : costs[i]->getType() == CCostType::Labour   ? out.human
-                                   : costs[i]->getType() == CCostType::Material ? out.material
-                                                                                : out.location;
-            into = (into.isValid() ? into.getValue() : 0.0) + amount;
-        }
-        const ITaskArrayHandle children = t.getSubTasks();
-        for (int i = 0; i < children.GetSize(); ++i) addCosts(*children[i], total, out);
-    }
-    CTaskCostAmounts getTaskCosts(const CTaskID& id, const CCostTotalType& total) const override {
-        CTaskCostAmounts out{0.0, 0.0, 0.0, 0.0};
-        if (const ITask* t = find(id)) addCosts(*t, total, out);
-        return out;
-    }
-    CTaskCostAmounts getSummaryTaskCosts(const CTaskID& id, const CCostTotalType& total) const override {
-        return getTaskCosts(id, total);
-    }
-    CProjectDouble getTaskRiskCost(const CTaskID&, const CCostTotalType&, bool) const override { return 0.0; }
-    CProjectDouble getSummaryTaskRiskCost(const CTaskID&, const CCostTotalType&, bool) const override { return 0.0; }
-    CProjectDouble getTaskTotalCost(const CTaskID& id, const CCostTotalType& total) const override {
-        const CTaskCostAmounts a = getTaskCosts(id, total);
-        return a.equipment.getValue() + a.human.getValue() + a.location.getValue() + a.material.getValue();
-    }
-    CProjectDouble getSummaryTaskTotalCost(const CTaskID& id, const CCostTotalType& total) const override {
-        return getTaskTotalCost(id, total);
-    }
-    CProjectDouble getTaskReportCost(const CTaskID&, const CCostTotalType&, const CProjectTime&) const override {
-        return 0.0;
-    }
-    CProjectDouble getSummaryTaskReportCost(const CTaskID&, const CCostTotalType&, const CProjectTime&) const override {
-        return 0.0;
-    }
-
-    CProjectDuration getWorkingTime(const CCalendarID&, const CProjectTime& from, const CProjectTime& to) const override {
-        return CProjectDuration(to.getValue() - from.getValue());
-    }
-
-    CProjectTime getEarlyStart(const CTaskID& id) const override { return getStart(id); }
-    CProjectTime getEarlyFinish(const CTaskID& id) const override { return getFinish(id); }
-    CProjectTime getLateStart(const CTaskID& id) const override { return getStart(id); }
-    CProjectTime getLateFinish(const CTaskID& id) const override { return getFinish(id); }
-    CProjectDuration getUpstreamTotalFloat(const CTaskID&) const override { return CProjectDuration(0); }
-    CProjectDuration getDownstreamTotalFloat(const CTaskID&) const override { return CProjectDuration(0); }
-    CProjectInt getScheduleRank(const CTaskID& id) const override {
-        for (std::size_t i = 0; i < m_order.size(); ++i)
-            if (m_order[i]->getID() == id) return static_cast<int>(i);
-        return CProjectInt();
-    }
-    bool isCriticalByFloat(const CTaskID&) const override { return true; }
-    bool isOnLongestPath(const CTaskID&) const override { return false; }
-    bool isLinkCritical(const CLinkID&) const override { return true; }
-    CProjectTime getAnalysisPlannedStart(const CTaskID& id) const override { return getStart(id); }
-    CProjectTime getAnalysisPlannedFinish(const CTaskID& id) const override { return getFinish(id); }
-    CProjectDuration getAnalysisPlannedDuration(const CTaskID& id) const override { return getDuration(id); }
-
-    ILinkHandle getLink(const CLinkID& id) const override {
-        const auto found = m_links.find(id);
-        return found == m_links.end() ? ILinkHandle() : found->second->getUpstreamLinks().find(id);
-    }
-    CTaskID getSuccessorTaskID(const CLinkID& id) const override {
-        const auto found = m_links.find(id);
-        return found == m_links.end() ? CTaskID() : found->second->getID();
-    }
-    CProjectDuration getEffectiveDelay(const ILink&) const override { return CProjectDuration(); }
-
-    CProjectDuration getUpstreamFloat(const CTaskID&) const override { return CProjectDuration(0); }
-    CProjectDuration getDownstreamFloat(const CTaskID&) const override { return CProjectDuration(0); }
-
-    std::map<CTaskID, const ITask*> m_tasks;
-    std::map<CTaskID, CTaskID> m_parents;
-    std::map<CTaskID, CLinkIDArray> m_downstream;
-    std::map<CLinkID, const ITask*> m_links;
-    std::vector<const ITask*> m_order;
 };
 
 std::vector<CCodeValueID> phaseValues(CProjectDocument& document) {
@@ -447,13 +290,16 @@ void addSampleSchedule(CProjectDocument& document, int scale, const CCalendarID&
         roots.Add(b.summary(L"Handover" + block, handover, 3));
     }
 
-    // The contract baseline, recorded from the tasks as they stand.
-    const StoredDatesAccessor accessor(roots);
+    // The engine dates the plan; progress goes in at the plan's dates; the contract baseline is
+    // recorded from the current schedule.
+    b.applyPlan(roots, CProjectSchedule(document));
+    const CProjectSchedule schedule(document);
+    const CProjectScheduleAccessor accessor(schedule);
     CProjectBaseline baseline;
     baseline.setName(CString(L"Contract baseline"));
     baseline.setColor(CProjectColorRGB(0.2f, 0.4f, 0.9f));
     baseline.setCreationTime(CProjectTime(kStart - 7 * kDay));
     baseline.setOriginatingUser(CString(L"Planner"));
-    accessor.forEachTask([&](const ITask& t) { baseline.baselineTask(t, &accessor, false); });
+    for (int i = 0; i < schedule.taskCount(); ++i) baseline.baselineTask(schedule.task(i), &accessor, false);
     document.getProjectBaselineRoot().getArray().Add(baseline);
 }

@@ -9,11 +9,13 @@
 #include <fmt/format.h>
 
 #include "Samples.h"
+#include "ScheduleReport.h"
 #include "Walk.h"
 #include "kelvara/base/CKelvaraArchive.h"
 #include "kelvara/document/CProjectDocument.h"
 #include "kelvara/document/Schema.h"
 #include "kelvara/platform/CFile.h"
+#include "kelvara/scheduling/ScheduleNetwork.h"
 
 namespace {
 
@@ -234,6 +236,9 @@ int main(int argc, char** argv) {
     infoCommand->add_option("FILE", file, "the project file")->required();
     auto* verifyCommand = app.add_subcommand("verify", "load, check and save back a project file, comparing bytes");
     verifyCommand->add_option("FILE", file, "the project file")->required();
+    auto* scheduleCommand =
+        app.add_subcommand("schedule", "schedule a project file and print its critical path, finish and task dates");
+    scheduleCommand->add_option("FILE", file, "the project file")->required();
     auto* schemaCommand = app.add_subcommand("schema", "print every record kind's stored fields and every enumeration");
 
     try {
@@ -252,6 +257,13 @@ int main(int argc, char** argv) {
         }
         if (infoCommand->parsed()) return info(file);
         if (verifyCommand->parsed()) return verify(file);
+        if (scheduleCommand->parsed()) {
+            const std::vector<std::uint8_t> bytes = readFile(file);
+            CProjectDocument project;
+            project.load(bytes.data(), bytes.size());
+            printSchedule(project, stdout);
+            return 0;
+        }
         if (schemaCommand->parsed()) {
             std::fputs(kelvara::describeSchema().c_str(), stdout);
             return 0;
@@ -262,6 +274,9 @@ int main(int argc, char** argv) {
     } catch (const CFileException& e) {
         std::fprintf(stderr, "kelvara: %s: %s\n", subject.c_str(), e.what());
         return kBadFile;
+    } catch (const CScheduleCycleError& e) {
+        std::fprintf(stderr, "kelvara: %s: cannot schedule: %s\n", subject.c_str(), e.what());
+        return 1;
     } catch (const std::bad_alloc&) {
         std::fprintf(stderr, "kelvara: %s: out of memory\n", subject.c_str());
         return kBadFile;
