@@ -1,7 +1,9 @@
 // Loads project files from arbitrary bytes. The checksum would refuse nearly every mutation before
 // any record is read, so each input is also tried with its header repaired (length and checksum
 // recomputed), which sends the fuzzer into the record parsers themselves. A failed load must leave
-// the document as it was; a successful one must save back to bytes that load to an equal project.
+// the document as it was; a successful one must save back to bytes that load to an equal project,
+// and must schedule: a cycle among its links is refused with CScheduleCycleError, anything else
+// (hostile durations, delays, constraints, calendars) gives a schedule.
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -9,6 +11,8 @@
 #include "kelvara/document/CProjectDocument.h"
 #include "kelvara/AllKinds.h"
 #include "kelvara/platform/Exceptions.h"
+#include "kelvara/scheduling/ProjectSchedule.h"
+#include "kelvara/scheduling/ProjectScheduleAccessor.h"
 
 namespace {
 
@@ -25,6 +29,16 @@ void tryLoad(const std::uint8_t* data, std::size_t size) {
     CProjectDocument again;
     again.load(saved.data(), saved.size());
     if (again != document) std::abort();
+    try {
+        const CProjectSchedule schedule(document);
+        const CProjectScheduleAccessor accessor(schedule);
+        for (int i = 0; i < schedule.taskCount(); ++i) {
+            const CTaskID& id = schedule.task(i).getID();
+            (void)accessor.getSummaryTaskTotalCost(id, CCostTotalType(CCostTotalType::Actual));
+            (void)accessor.getDuration(id);
+        }
+    } catch (const CScheduleCycleError&) {
+    }
 }
 
 }  // namespace

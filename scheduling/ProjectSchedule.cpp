@@ -230,8 +230,9 @@ std::int64_t CProjectSchedule::actualDuration(int index) const {
     if (!t.getActualStartTime().isValid()) return 0;
     if (t.getActualFinishTime().isValid())
         return std::max<std::int64_t>(0, calendarOf(index).between(t.getActualStartTime().getValue(), t.getActualFinishTime().getValue()));
-    const double d = static_cast<double>(m_network.tasks[static_cast<std::size_t>(index)].duration);
-    return static_cast<std::int64_t>(std::llround(d * percentComplete(index) / 100.0));
+    const std::int64_t d = m_network.tasks[static_cast<std::size_t>(index)].duration;
+    const double done = std::round(static_cast<double>(d) * percentComplete(index) / 100.0);
+    return done >= static_cast<double>(d) ? d : std::max<std::int64_t>(0, static_cast<std::int64_t>(done));
 }
 
 std::int64_t CProjectSchedule::remainingDuration(int index) const {

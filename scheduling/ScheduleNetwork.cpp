@@ -44,11 +44,22 @@ std::int64_t early(std::int64_t calendarAnswer) {
     return calendarAnswer == CWorkingCalendar::kNoMoment ? kLow : calendarAnswer;
 }
 
-// Moves a moment by a signed amount of work, forwards in time for a positive one.
-std::int64_t shift(const CWorkingCalendar& calendar, std::int64_t moment, std::int64_t work) {
-    if (work > 0) return calendar.add(moment, work);
-    if (work < 0) return work == kLow ? CWorkingCalendar::kNoMoment : calendar.subtract(moment, -work);
-    return moment;
+// Moves a moment by a signed amount of work: forwards in time for a positive one, or the other
+// way round when backwards is set.
+std::int64_t shift(const CWorkingCalendar& calendar, std::int64_t moment, std::int64_t work, bool backwards = false) {
+    if (work == 0) return moment;
+    if (work == kLow) return CWorkingCalendar::kNoMoment;  // no magnitude to take
+    const bool later = (work > 0) != backwards;
+    const std::int64_t amount = work > 0 ? work : -work;
+    return later ? calendar.add(moment, amount) : calendar.subtract(moment, amount);
+}
+
+// The share of a duration that a percentage (0..100) stands for, within 0..duration.
+std::int64_t shareOf(std::int64_t duration, double percent) {
+    const double share = std::clamp(std::isnan(percent) ? 0.0 : percent, 0.0, 100.0);
+    const double amount = std::round(static_cast<double>(duration) * share / 100.0);
+    if (amount >= static_cast<double>(duration)) return duration;
+    return amount <= 0 ? 0 : static_cast<std::int64_t>(amount);
 }
 
 std::int64_t percentOf(std::int64_t duration, std::int64_t hundredthsOfPercent) {
@@ -341,8 +352,7 @@ private:
                 es = k.actualStart;
                 me.fixedStart = true;
                 if (k.actualFinish == kUnset) {
-                    const double share = std::clamp(std::isnan(k.percentComplete) ? 0.0 : k.percentComplete, 0.0, 100.0);
-                    const std::int64_t done = static_cast<std::int64_t>(std::llround(static_cast<double>(d) * share / 100.0));
+                    const std::int64_t done = shareOf(d, k.percentComplete);
                     const std::int64_t remaining = k.remaining != kUnset ? std::max<std::int64_t>(0, k.remaining) : d - done;
                     std::int64_t work = 0;
                     ef = __builtin_add_overflow(done, remaining, &work) ? kHigh : late(cal.add(es, work));
@@ -422,7 +432,7 @@ private:
         if (summary(s)) target = isFinishBound(type) ? w(s).minLF : w(s).minLS;
         else target = isFinishBound(type) ? w(s).lf : w(s).ls;
         std::int64_t moment = target;
-        if (target != kLow && target != kHigh) moment = early(shift(*k.calendar, target, -delayOf(l)));
+        if (target != kLow && target != kHigh) moment = early(shift(*k.calendar, target, delayOf(l), true));
         m_backwardMoment[static_cast<std::size_t>(l)] = moment;
         return moment;
     }

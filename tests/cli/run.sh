@@ -36,6 +36,12 @@ expect_ok "verify" "$tool" verify "$dir/sample.kvp"
 expect_ok "walk" "$tool" walk "$dir/sample.kvp"
 grep -q '"Project" at 32' "$dir/out" || fail "walk prints the Project record at offset 32"
 
+# the demo schedules: a finish, a critical path ending at it, every task listed
+expect_ok "schedule" "$tool" schedule "$dir/sample.kvp"
+grep -q "project start 2027-01-04 07:00" "$dir/out" || fail "schedule prints the project start"
+grep -q "^critical path ([1-9]" "$dir/out" || fail "schedule prints a critical path"
+grep -q "Practical completion.*critical" "$dir/out" || fail "the demo's last task is critical"
+
 # the schema the tool prints is the checked-in one
 expect_ok "schema" "$tool" schema
 cmp -s "$dir/out" "$(dirname "$0")/../golden/schema.txt" || fail "kelvara schema differs from tests/golden/schema.txt"
@@ -52,6 +58,7 @@ cp "$dir/sample.kvp" "$dir/flip.kvp"
 printf '\377' | dd of="$dir/flip.kvp" bs=1 seek=$((size - 2)) conv=notrunc 2>/dev/null
 expect_refused "damaged content" "checksum" "$tool" info "$dir/flip.kvp"
 expect_refused "damaged content (walk)" "checksum" "$tool" walk "$dir/flip.kvp"
+expect_refused "schedule a damaged file" "checksum" "$tool" schedule "$dir/flip.kvp"
 head -c 4096 /dev/urandom > "$dir/garbage"
 expect_refused "garbage" "offset" "$tool" walk "$dir/garbage"
 expect_refused "garbage info" "magic" "$tool" info "$dir/garbage"
