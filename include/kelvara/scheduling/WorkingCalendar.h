@@ -67,18 +67,22 @@ private:
     struct Block {
         std::int32_t start, end;  // milliseconds of the day, start < end
     };
-    struct DayPattern {           // one day's merged blocks and their cumulative worked time
+    struct DayPattern {           // one day's merged blocks, ascending, and their worked time
         std::vector<Block> blocks;
         std::int64_t total = 0;
     };
-    struct Exception {            // a day whose pattern differs from its week day's
+    struct Exception {            // a day whose pattern may differ from its week day's
         std::int64_t day;         // days since 1970-01-01
         int pattern;              // index into m_patterns
         std::int64_t delta;       // its worked time minus its week day's
     };
+    struct Arithmetic;            // the closed formulas and their inverses (WorkingCalendar.cpp)
+
     bool m_continuous = true;
-    std::vector<DayPattern> m_patterns;       // 0..6 the week days (Thursday 1970-01-01 first)
-    std::vector<Exception> m_exceptions;      // ascending day
-    std::vector<std::int64_t> m_deltaPrefix;  // sum of delta of the exceptions before each
+    std::vector<DayPattern> m_patterns;       // 0..6 the week days (Thursday 1970-01-01 first), then the exceptions'
+    std::vector<Exception> m_exceptions;      // ascending day, at most one per day
+    std::vector<std::int64_t> m_deltaPrefix;  // entry i: the sum of delta of the exceptions before i (size + 1 entries)
+    std::int64_t m_weekPrefix[8] = {};        // entry k: the worked time of week days 0 .. k - 1
     std::int64_t m_weekTotal = 0;
+    bool m_hasWorkingTime = true;
 };
