@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <map>
 #include <random>
 #include <vector>
 
@@ -243,4 +244,253 @@ TEST(WorkingCalendar, SubCalendarsBorrowTheirParentsDayTypes) {
     EXPECT_EQ(nearest.between(at(monday, 0), at(monday + 1, 0)), 4 * kHour);
     const CWorkingCalendar skipped(child, {nullptr, &grandParent});
     EXPECT_EQ(skipped.between(at(monday, 0), at(monday + 1, 0)), 12 * kHour);
+}
+
+// ---- a day-by-day reference on random calendars ----
+//
+// The reference knows nothing of weeks as sums or of prefix sums: it marks each day type's worked
+// minutes in a bitmap (blocks lie on whole minutes, so joining overlapping or touching blocks is
+// just marking) and walks day by day, asking the stored calendar's own week-day function which
+// week day a date is. Moments and durations are any millisecond.
+namespace {
+
+constexpr int kMinutes = 24 * 60;
+constexpr std::int64_t kMinute = 60'000;
+
+struct Pattern {
+    bool worked[kMinutes] = {};
+    std::int64_t cum[kMinutes + 1] = {};   // worked milliseconds before each minute
+    std::int64_t total() const { return cum[kMinutes]; }
+    void finish() {
+        for (int m = 0; m < kMinutes; ++m) cum[m + 1] = cum[m] + (worked[m] ? kMinute : 0);
+    }
+    std::int64_t before(std::int64_t r) const {
+        const auto m = static_cast<int>(r / kMinute);
+        return m >= kMinutes ? total() : cum[m] + (worked[m] ? r - m * kMinute : 0);
+    }
+    // The earliest time of day by which target (1 .. total) is worked.
+    std::int64_t reaching(std::int64_t target) const {
+        for (int m = 0; m < kMinutes; ++m)
+            if (worked[m] && cum[m + 1] >= target) return m * kMinute + (target - cum[m]);
+        ADD_FAILURE() << "reference: target beyond the day";
+        return 0;
+    }
+    // The latest time of day by which at most target (0 .. total - 1) is worked.
+    std::int64_t within(std::int64_t target) const {
+        for (int m = 0; m < kMinutes; ++m)
+            if (worked[m] && cum[m] <= target && target < cum[m + 1]) return m * kMinute + (target - cum[m]);
+        ADD_FAILURE() << "reference: target beyond the day";
+        return 0;
+    }
+};
+
+struct RandomType {
+    bool working = true;
+    std::vector<std::pair<int, int>> blocks;   // minutes, as stored (possibly empty or overlapping)
+};
+
+class Reference {
+public:
+    // types[i] for the calendar's day types; a week day of -1 names a day type held nowhere.
+    Reference(const std::vector<RandomType>& types, const int (&week)[8], const std::map<std::int64_t, std::int64_t>& exceptionMoments,
+              const std::map<std::int64_t, int>& exceptionTypes) {
+        m_patterns.resize(types.size() + 1);   // the last: a day without work
+        for (std::size_t i = 0; i < types.size(); ++i) {
+            if (types[i].working)
+                for (auto [from, to] : types[i].blocks)
+                    for (int m = from; m < to; ++m) m_patterns[i].worked[m] = true;
+            m_patterns[i].finish();
+        }
+        m_patterns.back().finish();
+        for (int d = 1; d <= 7; ++d) m_week[d] = week[d] < 0 ? static_cast<int>(types.size()) : week[d];
+        // Of two exceptions stored within one day, the earlier governs.
+        std::map<std::int64_t, std::int64_t> earliest;
+        for (auto [moment, type] : exceptionMoments) {
+            const std::int64_t day = floorDay(moment);
+            if (!earliest.count(day) || moment < earliest[day]) {
+                earliest[day] = moment;
+                m_exceptions[day] = exceptionTypes.at(moment);
+            }
+        }
+        for (int d = 1; d <= 7; ++d) m_weekTotal += m_patterns[static_cast<std::size_t>(m_week[d])].total();
+        m_first = m_exceptions.empty() ? 0 : m_exceptions.begin()->first;
+        m_last = m_exceptions.empty() ? 0 : m_exceptions.rbegin()->first;
+    }
+
+    static std::int64_t floorDay(std::int64_t t) { return t / kDay - (t % kDay < 0 ? 1 : 0); }
+
+    const Pattern& day(std::int64_t d) const {
+        const auto found = m_exceptions.find(d);
+        if (found != m_exceptions.end()) return m_patterns[static_cast<std::size_t>(found->second)];
+        return m_patterns[static_cast<std::size_t>(m_week[CCalendarWeek::dayOfWeek(CProjectDate(d * kDay))])];
+    }
+    // Past every exception with a week without work, nothing more is ever worked.
+    std::int64_t weekTotal() const { return m_weekTotal; }
+    bool exhaustedAfter(std::int64_t d) const { return m_weekTotal == 0 && d > m_last; }
+    bool exhaustedBefore(std::int64_t d) const { return m_weekTotal == 0 && d < m_first; }
+
+    bool isWorking(std::int64_t t) const {
+        const std::int64_t d = floorDay(t);
+        return day(d).worked[(t - d * kDay) / kMinute];
+    }
+    std::int64_t between(std::int64_t a, std::int64_t b) const {
+        if (b < a) return -between(b, a);
+        const std::int64_t da = floorDay(a), db = floorDay(b);
+        if (da == db) return day(da).before(b - db * kDay) - day(da).before(a - da * kDay);
+        std::int64_t sum = day(da).total() - day(da).before(a - da * kDay);
+        for (std::int64_t d = da + 1; d < db; ++d) sum += day(d).total();
+        return sum + day(db).before(b - db * kDay);
+    }
+    std::int64_t add(std::int64_t t, std::int64_t work) const {
+        if (work == 0) return t;
+        std::int64_t d = floorDay(t);
+        std::int64_t done = day(d).before(t - d * kDay);
+        for (;; ++d, done = 0) {
+            const Pattern& p = day(d);
+            if (p.total() - done >= work) return d * kDay + p.reaching(done + work);
+            work -= p.total() - done;
+            if (exhaustedAfter(d)) return kNo;
+        }
+    }
+    std::int64_t subtract(std::int64_t t, std::int64_t work) const {
+        if (work == 0) return t;
+        std::int64_t d = floorDay(t);
+        std::int64_t available = day(d).before(t - d * kDay);
+        for (;;) {
+            if (available >= work) return d * kDay + day(d).within(available - work);
+            work -= available;
+            if (exhaustedBefore(--d)) return kNo;
+            available = day(d).total();
+        }
+    }
+    std::int64_t nextWorkingStart(std::int64_t t) const {
+        if (isWorking(t)) return t;
+        std::int64_t d = floorDay(t);
+        for (auto m = static_cast<int>((t - d * kDay) / kMinute) + 1;; ++d, m = 0) {
+            const Pattern& p = day(d);
+            for (; m < kMinutes; ++m)
+                if (p.worked[m]) return d * kDay + m * kMinute;
+            if (exhaustedAfter(d)) return kNo;
+        }
+    }
+    std::int64_t previousWorkingEnd(std::int64_t t) const {
+        std::int64_t d = floorDay(t);
+        const std::int64_t r = t - d * kDay;
+        // The millisecond before t worked: t ends (or lies in) a block.
+        if (r > 0 ? day(d).worked[(r - 1) / kMinute] : day(d - 1).worked[kMinutes - 1]) return t;
+        for (auto m = static_cast<int>((r + kMinute - 1) / kMinute) - 1;; m = kMinutes - 1) {
+            const Pattern& p = day(d);
+            for (; m >= 0; --m)
+                if (p.worked[m]) return d * kDay + (m + 1) * kMinute;
+            if (exhaustedBefore(--d)) return kNo;
+        }
+    }
+
+private:
+    std::vector<Pattern> m_patterns;
+    int m_week[8] = {};
+    std::map<std::int64_t, int> m_exceptions;   // day -> type
+    std::int64_t m_weekTotal = 0, m_first = 0, m_last = 0;
+};
+
+}  // namespace
+
+TEST(WorkingCalendar, MatchesADayByDayWalkOnRandomCalendars) {
+    std::mt19937_64 random(20261207);
+    auto uniform = [&](std::int64_t lo, std::int64_t hi) { return std::uniform_int_distribution<std::int64_t>(lo, hi)(random); };
+    int compared = 0;
+    for (int round = 0; round < 400; ++round) {
+        // Day types: blocks on whole minutes, overlapping, touching, empty or reversed, some day
+        // types not working at all.
+        std::vector<RandomType> types(static_cast<std::size_t>(uniform(1, 5)));
+        std::vector<int> edges{0};
+        for (RandomType& type : types) {
+            type.working = uniform(0, 5) != 0;
+            const auto blocks = uniform(0, 5);
+            for (std::int64_t b = 0; b < blocks; ++b) {
+                const auto from = static_cast<int>(uniform(0, kMinutes));
+                const auto length = static_cast<int>(uniform(-60, 8 * 60));
+                const int to = uniform(0, 6) == 0 ? from : std::clamp(from + length, 0, kMinutes);
+                type.blocks.emplace_back(from, to);
+                edges.push_back(from);
+                edges.push_back(to);
+            }
+        }
+        CCalendar calendar;
+        calendar.removeAllCalendarDayTypes();
+        std::vector<CCalendarDayTypeID> ids;
+        for (const RandomType& type : types) {
+            std::vector<CProjectTimeOfDaySpan> spans;
+            for (auto [from, to] : type.blocks)
+                spans.emplace_back(CProjectTimeOfDay::fromMilliseconds(from * kMinute), CProjectTimeOfDay::fromMilliseconds(to * kMinute));
+            const CCalendarDayType stored = dayType(spans, type.working ? CDayType::Working : CDayType::NonWorking);
+            ASSERT_GE(calendar.addCalendarDayType(stored), 0);
+            ids.push_back(stored.getID());
+        }
+        // The week: sometimes without any work, sometimes naming a day type held nowhere.
+        const bool idle = uniform(0, 6) == 0;
+        int week[8] = {};
+        CCalendarWeek storedWeek;
+        for (int d = 1; d <= 7; ++d) {
+            week[d] = idle || uniform(0, 12) == 0 ? -1 : static_cast<int>(uniform(0, static_cast<std::int64_t>(types.size()) - 1));
+            storedWeek.setDay(d, week[d] < 0 ? CCalendarDayTypeID::generated() : ids[static_cast<std::size_t>(week[d])]);
+        }
+        calendar.setCalendarWeek(storedWeek);
+        // Exceptions around 1970, some stored at a moment within their day, some days twice.
+        std::map<std::int64_t, std::int64_t> exceptionMoments;
+        std::map<std::int64_t, int> exceptionTypes;
+        const auto exceptions = uniform(0, 40);
+        for (std::int64_t e = 0; e < exceptions; ++e) {
+            const std::int64_t moment = uniform(-700, 700) * kDay + (uniform(0, 2) == 0 ? uniform(0, kDay - 1) : 0);
+            const auto type = static_cast<int>(uniform(0, static_cast<std::int64_t>(types.size()) - 1));
+            if (exceptionMoments.count(moment)) continue;
+            exceptionMoments[moment] = moment;
+            exceptionTypes[moment] = type;
+            addException(calendar, moment, ids[static_cast<std::size_t>(type)]);
+        }
+        const Reference reference(types, week, exceptionMoments, exceptionTypes);
+        const CWorkingCalendar work(calendar);
+
+        auto moment = [&] {
+            const std::int64_t d = uniform(-800, 800);
+            if (uniform(0, 2) == 0) return d * kDay + edges[static_cast<std::size_t>(uniform(0, static_cast<std::int64_t>(edges.size()) - 1))] * kMinute;
+            return d * kDay + uniform(0, kDay - 1);
+        };
+        // Up to about two years of this calendar's work (the reference walks every day of it).
+        const std::int64_t weekly = reference.weekTotal() > 0 ? reference.weekTotal() : kHour;
+        auto duration = [&] {
+            switch (uniform(0, 3)) {
+                case 0: return uniform(0, std::min(3 * kHour, weekly));
+                case 1: return uniform(0, weekly);
+                case 2: return uniform(0, 10 * weekly);
+                default: return uniform(0, 104 * weekly);
+            }
+        };
+        for (int q = 0; q < 12; ++q, ++compared) {
+            const std::int64_t t = moment(), u = moment(), w = duration();
+            SCOPED_TRACE(testing::Message() << "round " << round << " t " << t << " u " << u << " w " << w);
+            ASSERT_EQ(work.isWorking(t), reference.isWorking(t));
+            ASSERT_EQ(work.between(t, u), reference.between(t, u));
+            const std::int64_t added = work.add(t, w);
+            ASSERT_EQ(added, reference.add(t, w));
+            const std::int64_t subtracted = work.subtract(t, w);
+            ASSERT_EQ(subtracted, reference.subtract(t, w));
+            ASSERT_EQ(work.nextWorkingStart(t), reference.nextWorkingStart(t));
+            ASSERT_EQ(work.previousWorkingEnd(t), reference.previousWorkingEnd(t));
+            // Round trips: what add answers is exactly w away; adding the work up to u stops at
+            // or before u with nothing worked in between.
+            if (added != kNo) {
+                ASSERT_EQ(work.between(t, added), w);
+            }
+            if (subtracted != kNo) {
+                ASSERT_EQ(work.between(subtracted, t), w);
+            }
+            if (u >= t) {
+                const std::int64_t back = work.add(t, work.between(t, u));
+                ASSERT_LE(back, u);
+                ASSERT_EQ(work.between(back, u), 0);
+            }
+        }
+    }
+    EXPECT_EQ(compared, 400 * 12);
 }
