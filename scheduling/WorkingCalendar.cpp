@@ -218,30 +218,38 @@ CWorkingCalendar::CWorkingCalendar() = default;
 
 namespace {
 
-// The day type that governs an identifier: the calendar's own, else the nearest ancestor's.
-const ICalendarDayType* findDayType(const ICalendar& calendar, const std::vector<const ICalendar*>& ancestors,
-                                    const CCalendarDayTypeID& id) {
-    auto lookIn = [&id](const ICalendar& holder) -> const ICalendarDayType* {
-        const ICalendarDayTypeArrayHandle dayTypes = holder.getCalendarDayTypes();
-        // findCalendarDayType would answer a shared default for an absent identifier, so the
-        // position decides.
-        const int position = dayTypes.findByID(id);
-        return position < 0 ? nullptr : dayTypes[position].get();
-    };
-    if (const ICalendarDayType* own = lookIn(calendar)) return own;
-    for (const ICalendar* ancestor : ancestors)
-        if (ancestor)
-            if (const ICalendarDayType* found = lookIn(*ancestor)) return found;
-    return nullptr;
+// The day type with the identifier among holder's own, or null.
+const ICalendarDayType* findIn(const ICalendar& holder, const CCalendarDayTypeID& id) {
+    const ICalendarDayTypeArrayHandle dayTypes = holder.getCalendarDayTypes();
+    // findCalendarDayType would answer a shared default for an absent identifier, so the
+    // position decides.
+    const int position = dayTypes.findByID(id);
+    return position < 0 ? nullptr : dayTypes[position].get();
 }
 
 }  // namespace
 
+struct CWorkingCalendar::AncestorSource final : CWorkingCalendar::DayTypeSource {
+    AncestorSource(const ICalendar& calendar, const std::vector<const ICalendar*>& ancestors)
+        : m_calendar(calendar), m_ancestors(ancestors) {}
+    const ICalendarDayType* find(const CCalendarDayTypeID& id) const override {
+        if (const ICalendarDayType* own = findIn(m_calendar, id)) return own;
+        for (const ICalendar* ancestor : m_ancestors)
+            if (ancestor)
+                if (const ICalendarDayType* found = findIn(*ancestor, id)) return found;
+        return nullptr;
+    }
+    const ICalendar& m_calendar;
+    const std::vector<const ICalendar*>& m_ancestors;
+};
+
 CWorkingCalendar::CWorkingCalendar(const ICalendar& calendar, const std::vector<const ICalendar*>& ancestors)
-    : m_continuous(false) {
+    : CWorkingCalendar(calendar, AncestorSource(calendar, ancestors)) {}
+
+CWorkingCalendar::CWorkingCalendar(const ICalendar& calendar, const DayTypeSource& dayTypes) : m_continuous(false) {
     auto patternOf = [&](const CCalendarDayTypeID& id) {
         DayPattern pattern;
-        const ICalendarDayType* dayType = findDayType(calendar, ancestors, id);
+        const ICalendarDayType* dayType = dayTypes.find(id);
         if (!dayType || !dayType->isWorkingDay()) return pattern;
         const CProjectTimeOfDaySpanArray& spans = dayType->getTimeOfDaySpanArray();
         for (int s = 0; s < spans.GetSize(); ++s) {

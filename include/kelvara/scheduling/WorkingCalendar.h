@@ -32,7 +32,9 @@
 #include <cstdint>
 #include <vector>
 
+class CCalendarDayTypeID;
 class ICalendar;
+class ICalendarDayType;
 
 class CWorkingCalendar {
 public:
@@ -64,6 +66,18 @@ public:
 
     // implementation details follow
 private:
+    friend class CCalendarSet;
+    // Where the day types a calendar names are found. CCalendarSet keeps one for a whole tree, so
+    // that a deep tree's day types are not searched level by level for every calendar.
+    class DayTypeSource {
+    public:
+        virtual ~DayTypeSource() = default;
+        // The day type with the identifier, or null when none is held.
+        virtual const ICalendarDayType* find(const CCalendarDayTypeID& id) const = 0;
+    };
+    CWorkingCalendar(const ICalendar& calendar, const DayTypeSource& dayTypes);
+    struct AncestorSource;        // the calendar's own day types, then its ancestors'
+
     struct Block {
         std::int32_t start, end;  // milliseconds of the day, start < end
     };
