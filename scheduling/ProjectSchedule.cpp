@@ -51,9 +51,7 @@ double sumOfCosts(const Handle& costs) {
 }  // namespace
 
 CProjectSchedule::CProjectSchedule(const CProjectDocument& project, const CScheduleOptions& options) {
-    // The calendar root hands out handles only from a writable root; nothing here writes.
-    auto& writable = const_cast<CProjectDocument&>(project);
-    m_calendars = std::make_unique<CCalendarSet>(writable.getCalendarRoot().get());
+    m_calendars = std::make_unique<CCalendarSet>(project.getCalendarRoot());
     readTasks(project);
     readResources(project);
 

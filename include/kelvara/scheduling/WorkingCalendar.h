@@ -32,7 +32,9 @@
 #include <cstdint>
 #include <vector>
 
+class CCalendarDayTypeID;
 class ICalendar;
+class ICalendarDayType;
 
 class CWorkingCalendar {
 public:
@@ -64,21 +66,37 @@ public:
 
     // implementation details follow
 private:
+    friend class CCalendarSet;
+    // Where the day types a calendar names are found. CCalendarSet keeps one for a whole tree, so
+    // that a deep tree's day types are not searched level by level for every calendar.
+    class DayTypeSource {
+    public:
+        virtual ~DayTypeSource() = default;
+        // The day type with the identifier, or null when none is held.
+        virtual const ICalendarDayType* find(const CCalendarDayTypeID& id) const = 0;
+    };
+    CWorkingCalendar(const ICalendar& calendar, const DayTypeSource& dayTypes);
+    struct AncestorSource;        // the calendar's own day types, then its ancestors'
+
     struct Block {
         std::int32_t start, end;  // milliseconds of the day, start < end
     };
-    struct DayPattern {           // one day's merged blocks and their cumulative worked time
+    struct DayPattern {           // one day's merged blocks, ascending, and their worked time
         std::vector<Block> blocks;
         std::int64_t total = 0;
     };
-    struct Exception {            // a day whose pattern differs from its week day's
+    struct Exception {            // a day whose pattern may differ from its week day's
         std::int64_t day;         // days since 1970-01-01
         int pattern;              // index into m_patterns
         std::int64_t delta;       // its worked time minus its week day's
     };
+    struct Arithmetic;            // the closed formulas and their inverses (WorkingCalendar.cpp)
+
     bool m_continuous = true;
-    std::vector<DayPattern> m_patterns;       // 0..6 the week days (Thursday 1970-01-01 first)
-    std::vector<Exception> m_exceptions;      // ascending day
-    std::vector<std::int64_t> m_deltaPrefix;  // sum of delta of the exceptions before each
+    std::vector<DayPattern> m_patterns;       // 0..6 the week days (Thursday 1970-01-01 first), then the exceptions'
+    std::vector<Exception> m_exceptions;      // ascending day, at most one per day
+    std::vector<std::int64_t> m_deltaPrefix;  // entry i: the sum of delta of the exceptions before i (size + 1 entries)
+    std::int64_t m_weekPrefix[8] = {};        // entry k: the worked time of week days 0 .. k - 1
     std::int64_t m_weekTotal = 0;
+    bool m_hasWorkingTime = true;
 };
