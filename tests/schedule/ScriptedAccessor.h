@@ -127,9 +127,11 @@ private:
         return cost(id, total, true, 8);
     }
 
-    // Calendars: elapsed time.
+    // Calendars: elapsed time; unset where it leaves the 64-bit range.
     CProjectDuration getWorkingTime(const CCalendarID&, const CProjectTime& from, const CProjectTime& to) const override {
-        return CProjectDuration(to.getValue() - from.getValue());
+        std::int64_t elapsed = 0;
+        if (__builtin_sub_overflow(to.getValue(), from.getValue(), &elapsed)) return CProjectDuration();
+        return CProjectDuration(elapsed);
     }
 
     // Critical path.
