@@ -1,6 +1,6 @@
-// The project's working calendars by identifier: every calendar of the trees, sub-calendars
-// borrowing their parents' day types, the first of a repeated identifier, the fallback for the
-// null and unknown identifiers, and a tree far deeper than any recursion could walk.
+// The project's working calendars by identifier: day types borrowed from the nearest calendar
+// above, the first of a repeated identifier, the fallback for the null and unknown identifiers,
+// and a tree far deeper than a recursive walk could go.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -11,8 +11,7 @@
 
 namespace {
 
-constexpr std::int64_t kHour = 3'600'000;
-constexpr std::int64_t kDay = 24 * kHour;
+constexpr std::int64_t kHour = 3'600'000, kDay = 24 * kHour;
 constexpr std::int64_t kMonday = 20822;   // 2027-01-04
 
 CCalendar fresh() {
@@ -21,109 +20,87 @@ CCalendar fresh() {
     return calendar;
 }
 
-// A working day type of one block, added to holder.
-CCalendarDayTypeID addDayType(CCalendar& holder, int fromHour, int toHour) {
+// A day type of one block added to holder, or replacing the blocks of its day type `id`.
+CCalendarDayTypeID addDayType(CCalendar& holder, int fromHour, int toHour, const CCalendarDayTypeID& id = {}) {
     CCalendarDayType type;
+    if (!id.isNULL()) type.setID(id);
     (void)type.setTimeBlock(0, CProjectTimeOfDaySpan(CProjectTimeOfDay(fromHour, 0), CProjectTimeOfDay(toHour, 0)));
     EXPECT_GE(holder.addCalendarDayType(type), 0);
     return type.getID();
 }
 
-// Works Monday on the given day type (which it may not hold itself).
-void workMondayOn(CCalendar& calendar, const CCalendarDayTypeID& type) {
+// Works week day `day` (2 Monday) on the given day type, held by the calendar or not.
+void workOn(CCalendar& calendar, int day, const CCalendarDayTypeID& type) {
     CCalendarWeek week = calendar.getCalendarWeek();
-    week.setDay(2, type);
+    week.setDay(day, type);
     calendar.setCalendarWeek(week);
 }
 
-std::int64_t mondayWork(const CWorkingCalendar& work) { return work.between(kMonday * kDay, (kMonday + 1) * kDay); }
+// The work of day `day` of the week of 2027-01-04 (2 Monday).
+std::int64_t dayWork(const CWorkingCalendar& work, int day) {
+    const std::int64_t d = kMonday + day - 2;
+    return work.between(d * kDay, (d + 1) * kDay);
+}
 
 }  // namespace
 
 TEST(CalendarSet, ReadsEveryCalendarOfTheTreesAndFallsBackForUnknownOnes) {
-    CCalendarRoot root;
-    CCalendar top = fresh();
-    const CCalendarDayTypeID early = addDayType(top, 6, 10);
-    CCalendar child = fresh();
-    workMondayOn(child, early);   // held only by its parent
-    CCalendar grandChild = fresh();
-    workMondayOn(grandChild, early);   // held only two levels up
-    // A day type that both the top and the child hold: the nearest, the child's, counts.
-    const CCalendarDayTypeID shadowed = addDayType(top, 12, 14);
-    CCalendarDayType longer(static_cast<const CCalendarDayType&>(*top.findCalendarDayType(shadowed)));
-    (void)longer.setTimeBlock(0, CProjectTimeOfDaySpan(CProjectTimeOfDay(12, 0), CProjectTimeOfDay(18, 0)));
-    ASSERT_GE(child.addCalendarDayType(longer), 0);
-    CCalendarWeek week = grandChild.getCalendarWeek();
-    week.setDay(3, shadowed);   // Tuesday
-    grandChild.setCalendarWeek(week);
-    // A sibling of the child does not see the child's day types.
-    CCalendar sibling = fresh();
-    const CCalendarDayTypeID childOnly = addDayType(child, 5, 6);
-    workMondayOn(sibling, childOnly);
-    const CCalendarID childID = child.getID(), grandChildID = grandChild.getID(), siblingID = sibling.getID();
+    // top holds early and shared; child shadows shared and holds its own; grandChild borrows
+    // early across two levels and shared from the nearest, child; sibling cannot see child's.
+    CCalendar top = fresh(), child = fresh(), grandChild = fresh(), sibling = fresh(), twin = fresh();
+    const CCalendarDayTypeID early = addDayType(top, 6, 10), shared = addDayType(top, 12, 14);
+    (void)addDayType(child, 12, 18, shared);
+    workOn(grandChild, 2, early);
+    workOn(grandChild, 3, shared);
+    workOn(sibling, 2, addDayType(child, 5, 6));
+    twin.setID(child.getID());   // a later calendar repeating the child's identifier
+    workOn(twin, 2, addDayType(twin, 8, 20));
     (void)child.addSubCalendar(grandChild);
     (void)top.addSubCalendar(child);
     (void)top.addSubCalendar(sibling);
-    // A second top-level calendar repeating the child's identifier comes later: the child wins.
-    CCalendar twin = fresh();
-    twin.setID(childID);
-    workMondayOn(twin, addDayType(twin, 8, 20));
+    CCalendarRoot root;
     ASSERT_GE(root.getArray().Add(top), 0);
     ASSERT_GE(root.getArray().Add(twin), 0);
 
     const CCalendarSet set(root);
     EXPECT_EQ(set.size(), 4);
-    EXPECT_TRUE(set.contains(top.getID()));
-    EXPECT_TRUE(set.contains(grandChildID));
-    EXPECT_EQ(mondayWork(set.get(top.getID())), 8 * kHour);
-    EXPECT_EQ(mondayWork(set.get(childID)), 4 * kHour);
-    EXPECT_EQ(mondayWork(set.get(grandChildID)), 4 * kHour);
-    EXPECT_EQ(set.get(grandChildID).between((kMonday + 1) * kDay, (kMonday + 2) * kDay), 6 * kHour);
-    EXPECT_EQ(mondayWork(set.get(siblingID)), 0);
+    EXPECT_EQ(dayWork(set.get(grandChild.getID()), 2), 4 * kHour);
+    EXPECT_EQ(dayWork(set.get(grandChild.getID()), 3), 6 * kHour);
+    EXPECT_EQ(dayWork(set.get(sibling.getID()), 2), 0);
+    EXPECT_EQ(dayWork(set.get(child.getID()), 2), 8 * kHour);   // the first met, not the twin
 
-    // The null and unknown identifiers answer a new default calendar's working time.
     for (const CCalendarID& id : {CCalendarID(), CCalendarID::generated()}) {
         EXPECT_FALSE(set.contains(id));
-        const CWorkingCalendar& fallback = set.get(id);
-        EXPECT_FALSE(fallback.isContinuous());
-        EXPECT_EQ(fallback.weeklyWorkingTime(), 40 * kHour);
-        EXPECT_EQ(fallback.add(kMonday * kDay + 16 * kHour, 2 * kHour), (kMonday + 1) * kDay + 10 * kHour);
+        EXPECT_EQ(set.get(id).weeklyWorkingTime(), 40 * kHour);   // a new default calendar
+        EXPECT_EQ(set.get(id).add(kMonday * kDay + 16 * kHour, 2 * kHour), (kMonday + 1) * kDay + 10 * kHour);
     }
-    EXPECT_EQ(CCalendarSet().size(), 0);
-    EXPECT_EQ(CCalendarSet().get(top.getID()).weeklyWorkingTime(), 40 * kHour);
-
-    // Built from the list handle it reads the same; afterwards it no longer depends on the tree.
-    CCalendarSet fromList(root.get());
+    // From the list handle alike; afterwards it no longer depends on the tree.
+    const CCalendarSet fromList(root.get());
     root.getArray().RemoveAll();
     EXPECT_EQ(fromList.size(), 4);
-    EXPECT_EQ(mondayWork(fromList.get(grandChildID)), 4 * kHour);
+    EXPECT_TRUE(fromList.contains(grandChild.getID()));
 }
 
 TEST(CalendarSet, WalksATreeTenThousandDeepWithoutRecursion) {
-    constexpr int kDepth = 10'000;
+    constexpr std::size_t kDepth = 10'000;
     auto top = std::make_unique<CCalendar>(fresh());
     const CCalendarDayTypeID early = addDayType(*top, 6, 10);
-    // Built downwards by attaching (a copy of a deep tree would itself recurse); every level
-    // works Monday on the top's day type, so the deepest borrows it across all levels.
+    // Built downwards by attaching (copying a deep tree would itself recurse); every level works
+    // Monday on the top's day type.
     std::vector<ICalendar*> chain{top.get()};
-    for (int level = 1; level <= kDepth; ++level) {
+    while (chain.size() <= kDepth) {
         auto next = std::make_unique<CCalendar>(fresh());
-        workMondayOn(*next, early);
+        workOn(*next, 2, early);
         ASSERT_TRUE(chain.back()->attachSubCalendar(next->getWritableHandle(), 0));
         chain.push_back(next.release());
     }
-    const CCalendarID topID = top->getID(), deepestID = chain.back()->getID();
     CCalendarRoot root;
     root.getArray().Attach(0, top.release());
-    const CCalendarSet deepSet(root);
-    EXPECT_EQ(deepSet.size(), kDepth + 1);
-    EXPECT_EQ(mondayWork(deepSet.get(topID)), 8 * kHour);
-    EXPECT_EQ(mondayWork(deepSet.get(deepestID)), 4 * kHour);
+    const CCalendarSet set(root);
+    EXPECT_EQ(set.size(), static_cast<int>(kDepth) + 1);
+    EXPECT_EQ(dayWork(set.get(chain.back()->getID()), 2), 4 * kHour);
 
     // Taken apart from the bottom, so that no destructor recurses ten thousand levels deep.
-    for (int level = kDepth; level >= 1; --level) {
-        ICalendarWritableHandle detached = chain[static_cast<std::size_t>(level) - 1]->detachSubCalendar(chain[static_cast<std::size_t>(level)]->getID());
-        ASSERT_FALSE(detached.isNull());
-        std::unique_ptr<ICalendar> owned(detached.get());
-    }
+    for (std::size_t level = kDepth; level >= 1; --level)
+        std::unique_ptr<ICalendar>(chain[level - 1]->detachSubCalendar(chain[level]->getID()).get()).reset();
 }

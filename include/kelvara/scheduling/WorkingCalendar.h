@@ -3,29 +3,37 @@
 // (CProjectTime's tick) and a working duration is a count of worked milliseconds.
 //
 // How a calendar is read:
-//   - Days are UTC days. A date's day type is its exception's when the calendar holds one for that
-//     day (an exception stored at any moment of a day governs the whole day), else its week day's.
+//   - Days are UTC days (numbered by floor division, so days before 1970 work alike). A date's day
+//     type is its exception's when the calendar holds one for that day (an exception stored at any
+//     moment of a day governs the whole day; of two stored within one day the earlier governs;
+//     one with an unset date is ignored), else its week day's.
 //   - A day type is looked up among the calendar's own day types, then among those of the
 //     calendars above it (a sub-calendar shares its parents' day types); a day type found nowhere,
 //     and one whose kind is not Working, gives a day without working time.
 //   - The time blocks of a working day type are read sorted and merged (overlapping or touching
-//     blocks are one block); the stored calendar is never changed.
+//     blocks are one block, a block inside another keeps the later end; a block whose end is not
+//     after its start holds nothing); the stored calendar is never changed.
 // The weeks repeat, so the worked time from a fixed origin to any moment is a closed formula over
 // whole weeks plus a prefix sum over the exceptions (each exception adds the difference between
 // its day and the week day it replaces): isWorking, between, add and subtract answer in
 // O(log exceptions) whatever the span.
 //
 // Conventions at the edges of blocks (the scheduling engine relies on them):
+//   - Blocks are half-open: isWorking is true at a block's start and false at its end. A block
+//     ending at 24:00 and one starting at 00:00 the next day are continuous work.
 //   - add(t, d) with d > 0 answers the earliest moment m with between(t, m) == d: the end of the
 //     last block used, never the start of the next one. add(t, 0) answers t unchanged.
 //   - subtract(t, d) with d > 0 answers the latest moment m with between(m, t) == d: the start of
-//     the first block used. subtract(t, 0) answers t.
-//   - nextWorkingStart(t) is the earliest moment m >= t at which work goes on (m itself when t lies
-//     inside a block, the start of the next block otherwise); previousWorkingEnd(t) the latest
-//     m <= t at which work stops (t inside a block, else the end of the block before).
-//   - When no such moment exists (a calendar without any working time, a calendar whose worked
-//     time runs out after its last worked exception, or an answer outside 64 bits), add, subtract,
-//     nextWorkingStart and previousWorkingEnd answer kNoMoment; they never loop.
+//     the first block used. subtract(t, 0) answers t. A negative work counts the other way:
+//     add(t, -d) == subtract(t, d).
+//   - nextWorkingStart(t) is the earliest moment m >= t at which work goes on (t itself when t is
+//     working, the start of the next block otherwise); previousWorkingEnd(t) the latest m <= t at
+//     which work stops (t itself when the millisecond before t is worked, else the end of the
+//     block before).
+//   - When no such moment exists (a calendar without any working time, a week without work whose
+//     worked exceptions run out, forwards or backwards, or an answer outside 64 bits), add, subtract,
+//     nextWorkingStart and previousWorkingEnd answer kNoMoment; they never loop. Given kNoMoment
+//     as the moment, they answer kNoMoment. between saturates at +/- INT64_MAX.
 // Thread safety: a built calendar is immutable; any number of threads may ask it at once.
 #pragma once
 
@@ -52,13 +60,13 @@ public:
     [[nodiscard]] bool hasWorkingTime() const noexcept;
     // True for the continuous calendar of the default constructor.
     [[nodiscard]] bool isContinuous() const noexcept;
-    // The worked milliseconds of a standard week (without exceptions).
+    // The worked milliseconds of a standard week (without exceptions); seven days when continuous.
     [[nodiscard]] std::int64_t weeklyWorkingTime() const noexcept;
 
     [[nodiscard]] bool isWorking(std::int64_t moment) const noexcept;
     // Worked milliseconds from from to to; negative when to is before from.
     [[nodiscard]] std::int64_t between(std::int64_t from, std::int64_t to) const noexcept;
-    // REQUIRES: work >= 0 (a negative work is the other operation's).
+    // A negative work is the other operation's: add(t, -d) == subtract(t, d).
     [[nodiscard]] std::int64_t add(std::int64_t moment, std::int64_t work) const noexcept;
     [[nodiscard]] std::int64_t subtract(std::int64_t moment, std::int64_t work) const noexcept;
     [[nodiscard]] std::int64_t nextWorkingStart(std::int64_t moment) const noexcept;
