@@ -20,13 +20,27 @@ ICalendarDayTypeHandle ICalendar::findCalendarDayType(const CCalendarDayTypeID& 
 CCalendarDayTypeID ICalendar::getDayTypeIDForDate(const CProjectDate& date) const {
     if (!date.isValid()) return CCalendarDayTypeID();
     const CCalendarExceptionArray& exceptions = getCalendarDayExceptions();
-    // Exceptions are kept under their day's start, as CProjectDate is; a time within the day finds
-    // its day's exception too.
+    // An exception governs its whole day wherever in the day it was stored; with two in one day
+    // the earlier one governs. The exceptions' date order finds the first one at or after the
+    // day's start.
     constexpr std::int64_t msPerDay = CProjectTimeOfDay::kMillisecondsPerDay;
     const std::int64_t ms = date.getValue();
-    const std::int64_t dayStart = (ms / msPerDay - ((ms % msPerDay) < 0 ? 1 : 0)) * msPerDay;
-    int position = exceptions.findByDate(date);
-    if (position < 0 && dayStart != ms) position = exceptions.findByDate(CProjectDate(dayStart));
-    if (position >= 0) return exceptions[position].getCalendarDayTypeID();
+    std::int64_t start = 0;  // the day's first millisecond; none for a day beyond the 64-bit range
+    if (__builtin_sub_overflow(ms, (ms % msPerDay + msPerDay) % msPerDay, &start))
+        return getCalendarWeek().getDay(CCalendarWeek::dayOfWeek(date));
+    const CProjectDate dayStart(start);
+    int low = 0, high = exceptions.GetSize();
+    while (low < high) {
+        const int mid = low + (high - low) / 2;
+        if (exceptions[exceptions.getOrderedIndex(mid)].getDate() < dayStart) low = mid + 1;
+        else high = mid;
+    }
+    if (low < exceptions.GetSize()) {
+        const CCalendarException& first = exceptions[exceptions.getOrderedIndex(low)];
+        std::int64_t into = 0;
+        if (first.getDate().isValid() && !__builtin_sub_overflow(first.getDate().getValue(), start, &into) &&
+            into < msPerDay)
+            return first.getCalendarDayTypeID();
+    }
     return getCalendarWeek().getDay(CCalendarWeek::dayOfWeek(date));
 }

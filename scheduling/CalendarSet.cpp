@@ -50,7 +50,7 @@ public:
     }
 
 private:
-    std::unordered_map<CCalendarDayTypeID, std::vector<const ICalendarDayType*>, CCalendarSet::IDHash> m_holders;
+    std::unordered_map<CCalendarDayTypeID, std::vector<const ICalendarDayType*>, CIDHash> m_holders;
 };
 
 }  // namespace

@@ -207,6 +207,13 @@ TEST(Calendar, ExceptionsAreKeptOnePerDate) {
     EXPECT_EQ(calendar.getDayTypeIDForDate(day(kNewYear2027 + 3)), ICalendar::workingDayTypeID());
     EXPECT_EQ(calendar.getDayTypeIDForDate(day(kNewYear2027 + 5)), off);
     EXPECT_EQ(calendar.getDayTypeIDForDate(CProjectDate(day(kNewYear2027).getValue() + 3600000)), off);
+    // An exception stored in the afternoon governs the morning of its day too, and not the next.
+    const std::int64_t monday = day(kNewYear2027 + 3).getValue();
+    ASSERT_GE(calendar.addCalendarException(CCalendarException(CProjectDate(monday + 15 * 3600000), off), -1), 0);
+    EXPECT_EQ(calendar.getDayTypeIDForDate(CProjectDate(monday + 8 * 3600000)), off);
+    EXPECT_EQ(calendar.getDayTypeIDForDate(CProjectDate(monday + 24 * 3600000)), ICalendar::workingDayTypeID());
+    EXPECT_EQ(calendar.getDayTypeIDForDate(CProjectDate(INT64_MIN)), calendar.getCalendarWeek().getDay(CCalendarWeek::dayOfWeek(CProjectDate(INT64_MIN))));
+    ASSERT_TRUE(calendar.removeCalendarDayException(exceptions.findByDate(CProjectDate(monday + 15 * 3600000))));
 
     // Handing the calendar its own list, or a copy of it, leaves it as it was.
     const CCalendarExceptionArray before = exceptions;

@@ -23,6 +23,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "kelvara/base/IDHash.h"
 #include "kelvara/base/Identifiers.h"
 #include "kelvara/scheduling/WorkingCalendar.h"
 
@@ -46,20 +47,10 @@ public:
     // The working time of a new default calendar.
     [[nodiscard]] const CWorkingCalendar& fallback() const noexcept { return m_fallback; }
 
-    // Hashes an identifier (calendars and day types alike).
-    struct IDHash {
-        std::size_t operator()(const CIDBase& id) const noexcept {
-            // Generated identifiers are random in every bit; folding both halves keeps
-            // hand-made ones (few bits set) apart too.
-            const std::uint64_t mixed = id.orderKeyHigh() * 0x9E3779B97F4A7C15ull ^ id.orderKeyLow();
-            return static_cast<std::size_t>(mixed ^ (mixed >> 29));
-        }
-    };
-
 private:
     void addTree(const ICalendar& top);
 
     std::vector<CWorkingCalendar> m_calendars;
-    std::unordered_map<CCalendarID, int, IDHash> m_positions;   // identifier -> index into m_calendars
+    std::unordered_map<CCalendarID, int, CIDHash> m_positions;   // identifier -> index into m_calendars
     CWorkingCalendar m_fallback;
 };

@@ -24,6 +24,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "kelvara/base/IDHash.h"
 #include "kelvara/base/IProjectAccessor.h"
 #include "kelvara/scheduling/CalendarSet.h"
 #include "kelvara/scheduling/ScheduleNetwork.h"
@@ -35,13 +36,6 @@ class IResource;
 
 struct CScheduleOptions {
     CProjectTime projectStart;  // unset: from the tasks (see above)
-};
-
-// Identifier keys for hash maps.
-struct CIDHash {
-    std::size_t operator()(const CIDBase& id) const noexcept {
-        return static_cast<std::size_t>(id.orderKeyHigh() * 0x9E3779B97F4A7C15ull ^ id.orderKeyLow());
-    }
 };
 
 class CProjectSchedule {
