@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "kelvara/schedule/CCalendar.h"
+#include "scheduling/CalendarTesting.h"
 #include "kelvara/scheduling/CalendarSet.h"
 
 namespace {
@@ -29,12 +30,7 @@ CCalendarDayTypeID addDayType(CCalendar& holder, int fromHour, int toHour, const
     return type.getID();
 }
 
-// Works week day `day` (2 Monday) on the given day type, held by the calendar or not.
-void workOn(CCalendar& calendar, int day, const CCalendarDayTypeID& type) {
-    CCalendarWeek week = calendar.getCalendarWeek();
-    week.setDay(day, type);
-    calendar.setCalendarWeek(week);
-}
+using kelvara::test::setWeekDay;
 
 // The work of day `day` of the week of 2027-01-04 (2 Monday).
 std::int64_t dayWork(const CWorkingCalendar& work, int day) {
@@ -50,11 +46,11 @@ TEST(CalendarSet, ReadsEveryCalendarOfTheTreesAndFallsBackForUnknownOnes) {
     CCalendar top = fresh(), child = fresh(), grandChild = fresh(), sibling = fresh(), twin = fresh();
     const CCalendarDayTypeID early = addDayType(top, 6, 10), shared = addDayType(top, 12, 14);
     (void)addDayType(child, 12, 18, shared);
-    workOn(grandChild, 2, early);
-    workOn(grandChild, 3, shared);
-    workOn(sibling, 2, addDayType(child, 5, 6));
+    setWeekDay(grandChild, 2, early);
+    setWeekDay(grandChild, 3, shared);
+    setWeekDay(sibling, 2, addDayType(child, 5, 6));
     twin.setID(child.getID());   // a later calendar repeating the child's identifier
-    workOn(twin, 2, addDayType(twin, 8, 20));
+    setWeekDay(twin, 2, addDayType(twin, 8, 20));
     (void)child.addSubCalendar(grandChild);
     (void)top.addSubCalendar(child);
     (void)top.addSubCalendar(sibling);
@@ -90,7 +86,7 @@ TEST(CalendarSet, WalksATreeTenThousandDeepWithoutRecursion) {
     std::vector<ICalendar*> chain{top.get()};
     while (chain.size() <= kDepth) {
         auto next = std::make_unique<CCalendar>(fresh());
-        workOn(*next, 2, early);
+        setWeekDay(*next, 2, early);
         ASSERT_TRUE(chain.back()->attachSubCalendar(next->getWritableHandle(), 0));
         chain.push_back(next.release());
     }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "kelvara/schedule/CCalendar.h"
+#include "scheduling/CalendarTesting.h"
 #include "kelvara/scheduling/WorkingCalendar.h"
 
 namespace {
@@ -38,11 +39,7 @@ CCalendarDayTypeID addDayType(CCalendar& calendar, const std::vector<std::pair<i
     return type.getID();
 }
 
-void setDay(CCalendar& calendar, int weekDay, const CCalendarDayTypeID& type) {
-    CCalendarWeek week = calendar.getCalendarWeek();
-    week.setDay(weekDay, type);
-    calendar.setCalendarWeek(week);
-}
+using kelvara::test::setWeekDay;
 
 void addException(CCalendar& calendar, std::int64_t moment, const CCalendarDayTypeID& type) {
     ASSERT_GE(calendar.addCalendarException(CCalendarException(CProjectDate(moment), type), -1), 0);
@@ -83,10 +80,10 @@ TEST(WorkingCalendar, ExceptionsGovernTheirWholeDayAndBlocksAreJoined) {
     addException(calendar, at(kMonday, 0), off);              // a holiday
     addException(calendar, at(kFriday + 1, 13), working);     // a worked Saturday, stored at 13:00
     // Tuesday: 13-17, 8-12, 12-13 and 14-15 join into 08:00-17:00; empty and reversed blocks hold nothing.
-    setDay(calendar, 3, addDayType(calendar, {{780, 1020}, {480, 720}, {720, 780}, {840, 900}, {1200, 1140}, {1320, 1320}}));
-    setDay(calendar, 4, addDayType(calendar, {{480, 1020}}, false));   // Wednesday: blocks, but not a working day
-    setDay(calendar, 5, addDayType(calendar, {{1200, 1440}}));         // Thursday runs on into ...
-    setDay(calendar, 6, addDayType(calendar, {{0, 120}, {60, 180}}));  // ... Friday 00:00-03:00
+    setWeekDay(calendar, 3, addDayType(calendar, {{780, 1020}, {480, 720}, {720, 780}, {840, 900}, {1200, 1140}, {1320, 1320}}));
+    setWeekDay(calendar, 4, addDayType(calendar, {{480, 1020}}, false));   // Wednesday: blocks, but not a working day
+    setWeekDay(calendar, 5, addDayType(calendar, {{1200, 1440}}));         // Thursday runs on into ...
+    setWeekDay(calendar, 6, addDayType(calendar, {{0, 120}, {60, 180}}));  // ... Friday 00:00-03:00
     const CWorkingCalendar work(calendar);
     EXPECT_EQ(work.weeklyWorkingTime(), 8 * kHour + 9 * kHour + 4 * kHour + 3 * kHour);
     EXPECT_TRUE(work.isWorking(at(kFriday + 1, 9)));   // the Saturday's exception governs before 13:00 too
@@ -103,7 +100,7 @@ TEST(WorkingCalendar, WorkThatRunsOutOrLeaves64BitsAnswersNoMoment) {
     CCalendar calendar;
     const CCalendarDayTypeID working = calendar.getCalendarDayTypes()[0]->getID();
     const CCalendarDayTypeID off = calendar.getCalendarDayTypes()[1]->getID();
-    for (int d = 1; d <= 7; ++d) setDay(calendar, d, off);
+    for (int d = 1; d <= 7; ++d) setWeekDay(calendar, d, off);
     const CWorkingCalendar none(calendar);
     EXPECT_FALSE(none.hasWorkingTime());
     for (std::int64_t answer : {none.add(0, 1), none.subtract(0, 1), none.nextWorkingStart(0), none.previousWorkingEnd(0)})
@@ -143,8 +140,8 @@ TEST(WorkingCalendar, SubCalendarsBorrowTheNearestHoldersDayTypes) {
     longer.setTimeOfDaySpanArray(CProjectTimeOfDaySpanArray());
     (void)longer.setTimeBlock(0, minutes(360, 1080));   // 12 hours under the same identifier
     ASSERT_GE(grandParent.addCalendarDayType(longer), 0);
-    setDay(child, 2, shared);                            // Monday: held only above the child
-    setDay(child, 3, CCalendarDayTypeID::generated());   // Tuesday: held nowhere
+    setWeekDay(child, 2, shared);                            // Monday: held only above the child
+    setWeekDay(child, 3, CCalendarDayTypeID::generated());   // Tuesday: held nowhere
     auto monday = [](const CWorkingCalendar& work) { return work.between(at(kMonday, 0), at(kMonday + 1, 0)); };
     EXPECT_EQ(monday(CWorkingCalendar(child, {&parent, &grandParent})), 4 * kHour);
     EXPECT_EQ(monday(CWorkingCalendar(child, {nullptr, &grandParent})), 12 * kHour);
@@ -219,7 +216,7 @@ TEST(WorkingCalendar, MatchesADayByDayWalkOnRandomCalendars) {
         const bool idle = uniform(0, 6) == 0;
         for (int d = 1; d <= 7; ++d) {
             walk.week[d] = idle || uniform(0, 12) == 0 ? noWork : static_cast<int>(uniform(0, noWork - 1));
-            setDay(calendar, d, walk.week[d] == noWork ? CCalendarDayTypeID::generated() : ids[static_cast<std::size_t>(walk.week[d])]);
+            setWeekDay(calendar, d, walk.week[d] == noWork ? CCalendarDayTypeID::generated() : ids[static_cast<std::size_t>(walk.week[d])]);
         }
         // Exceptions within 700 days of 1970, some stored within their day, some days twice.
         std::map<std::int64_t, int> stored;
