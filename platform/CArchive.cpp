@@ -81,8 +81,6 @@ const char* CArchiveException::causeName(Cause cause) noexcept {
     return "unknown";
 }
 
-void CArchive::FreeDeleter::operator()(std::uint8_t* p) const noexcept { std::free(p); }
-
 CArchive::CArchive() : m_loading(false) {}
 
 CArchive::CArchive(const void* data, std::size_t size)
@@ -137,8 +135,8 @@ void CArchive::Write(const void* buffer, UINT count) {
 
 void CArchive::Flush() {
     if (m_loading || !m_file) return;
-    if (m_size) m_file->Write(m_owned.get(), static_cast<UINT>(m_size));
-    m_owned.reset();
+    if (m_size) m_file->Write(m_store.data(), static_cast<UINT>(m_size));
+    std::vector<std::uint8_t>().swap(m_store);
     m_size = m_capacity = m_pos = 0;
 }
 
@@ -172,25 +170,32 @@ void CArchive::grow(std::size_t need) {
     if (m_loading) fail(CArchiveException::readOnly, "write to an archive that is loading");
     std::size_t cap = m_capacity ? m_capacity : kInitialCapacity;
     while (cap < m_size + need) cap *= 2;
-    auto* p = static_cast<std::uint8_t*>(std::realloc(m_owned.get(), cap));
-    if (!p) throw std::bad_alloc();
-    (void)m_owned.release();
-    m_owned.reset(p);
+    // The vector's size is the writable capacity; the bytes past m_size are scratch.
+    m_store.resize(cap);
     m_capacity = cap;
 }
 
 void CArchive::patch(std::size_t at, const void* bytes, std::size_t count) {
     if (m_loading || at + count > m_size) fail(CArchiveException::genericException, "patch outside the stored bytes");
-    std::memcpy(m_owned.get() + at, bytes, count);
+    std::memcpy(m_store.data() + at, bytes, count);
 }
 
 std::vector<std::uint8_t> CArchive::takeBuffer() {
-    std::vector<std::uint8_t> out;
-    if (m_loading) return out;
-    out.assign(m_owned.get(), m_owned.get() + m_size);
-    m_owned.reset();
+    if (m_loading) return {};
+    m_store.resize(m_size);  // shrinking keeps the allocation: nothing is copied
+    std::vector<std::uint8_t> out = std::move(m_store);
+    m_store = {};
     m_size = m_capacity = m_pos = 0;
     return out;
+}
+
+void CArchive::reuseBuffer(std::vector<std::uint8_t> buffer) {
+    if (m_loading) fail(CArchiveException::readOnly, "reuse of a buffer by an archive that is loading");
+    if (m_size) fail(CArchiveException::genericException, "reuse of a buffer after bytes were stored");
+    // Only the part past the old contents is cleared; the rest is overwritten by what is stored.
+    buffer.resize(buffer.capacity());
+    m_store = std::move(buffer);
+    m_capacity = m_store.size();
 }
 
 int CArchive::readCount(const char* what, std::size_t minBytesEach) {
