@@ -2,7 +2,9 @@
 // is stored only in a form that reads back as the same text.
 #include "kelvara/platform/CArchive.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <new>
 #include <limits>
 
 #include "kelvara/platform/CFile.h"
@@ -10,6 +12,7 @@
 namespace {
 
 constexpr std::size_t kInitialCapacity = 256;
+constexpr std::size_t kClearAhead = std::size_t{1} << 20;
 constexpr std::uint32_t kMaxStringLength = 0x7FFFFFFF;
 
 std::string hexByte(unsigned v) {
@@ -168,9 +171,16 @@ void CArchive::failRead(std::size_t n, const char* what) const {
 
 void CArchive::grow(std::size_t need) {
     if (m_loading) fail(CArchiveException::readOnly, "write to an archive that is loading");
-    std::size_t cap = m_capacity ? m_capacity : kInitialCapacity;
-    while (cap < m_size + need) cap *= 2;
-    // The vector's size is the writable capacity; the bytes past m_size are scratch.
+    // The vector's size is the writable capacity; the bytes past m_size are scratch. Only up to
+    // kClearAhead bytes beyond what is needed are cleared at a time, so pages are touched just
+    // before they are written. The allocation grows fourfold: moving the stored bytes to a bigger
+    // buffer touches fresh memory, which is slow, and this keeps that to about a third of what is
+    // stored (and leaves less freed memory behind for the allocator to give back and fault in
+    // again). The spare capacity is address space only until it is written.
+    constexpr std::size_t kLimit = std::numeric_limits<std::size_t>::max() / 8;
+    if (need > kLimit || m_size > kLimit) throw std::bad_alloc();
+    const std::size_t cap = m_size + need + std::clamp(m_size, kInitialCapacity, kClearAhead);
+    if (m_store.capacity() < cap) m_store.reserve(std::max(cap, 4 * m_store.capacity()));
     m_store.resize(cap);
     m_capacity = cap;
 }
@@ -192,8 +202,8 @@ std::vector<std::uint8_t> CArchive::takeBuffer() {
 void CArchive::reuseBuffer(std::vector<std::uint8_t> buffer) {
     if (m_loading) fail(CArchiveException::readOnly, "reuse of a buffer by an archive that is loading");
     if (m_size) fail(CArchiveException::genericException, "reuse of a buffer after bytes were stored");
-    // Only the part past the old contents is cleared; the rest is overwritten by what is stored.
-    buffer.resize(buffer.capacity());
+    // The old contents are the writable part (overwritten by what is stored); the capacity
+    // beyond them is taken up as storing grows, without clearing it all at once.
     m_store = std::move(buffer);
     m_capacity = m_store.size();
 }
