@@ -49,6 +49,14 @@ struct Model {
         index.remove(position, ids[static_cast<std::size_t>(position)]);
         ids.erase(ids.begin() + position);
     }
+    // The element at source goes to target; an identifier listed once keeps its entry's place.
+    void move(int source, int target) {
+        const CIDBase id = ids[static_cast<std::size_t>(source)];
+        ASSERT_TRUE(index.holdsOnce(id, source, idAt()));
+        ids.erase(ids.begin() + source);
+        ids.insert(ids.begin() + target, id);
+        index.move(source, target);
+    }
 
     std::vector<int> expected() const {
         std::vector<int> order(ids.size());
@@ -99,8 +107,11 @@ TEST(OrderedIndex, RandomAppendsInsertsAndRemovalsReadAsOneSortedSequence) {
         m.check(rng, highPool);
         for (int step = 0; step < 3000; ++step) {
             const auto roll = rng() % 10;
-            if (roll < 4 && m.count() > 0) {
+            if (roll < 3 && m.count() > 0) {
                 m.removeAt(static_cast<int>(rng() % static_cast<std::uint64_t>(m.count())));
+            } else if (roll < 4 && m.count() > 0) {
+                const auto n = static_cast<std::uint64_t>(m.count());
+                m.move(static_cast<int>(rng() % n), static_cast<int>(rng() % n));
             } else if (roll < 7) {
                 m.insertAt(static_cast<int>(rng() % static_cast<std::uint64_t>(m.count() + 1)), makeID(rng, highPool));
             } else {
@@ -158,6 +169,15 @@ TEST(OrderedIndex, RebuildAdoptAndCopyKeepTheOrderOfRepeatedIdentifiers) {
     m.index.rebuild(m.count(), m.idAt());
     EXPECT_TRUE(m.index.sorted());
     m.check(rng, 20);
+
+    // A repeated identifier is not held once, whichever of its elements is asked about.
+    const int repeated = m.count() - 1;
+    const CIDBase& again = m.ids[static_cast<std::size_t>(repeated)];
+    const auto first = std::find(m.ids.begin(), m.ids.end(), again) - m.ids.begin();
+    EXPECT_FALSE(m.index.holdsOnce(again, repeated, m.idAt()));
+    EXPECT_FALSE(m.index.holdsOnce(again, static_cast<int>(first), m.idAt()));
+    EXPECT_TRUE(m.index.holdsOnce(m.ids[0], 0, m.idAt()) ||
+                std::count(m.ids.begin(), m.ids.end(), m.ids[0]) > 1);
 
     OrderedIndex copy;
     copy.copyFrom(m.index);

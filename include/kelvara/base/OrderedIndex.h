@@ -41,7 +41,8 @@ public:
     int size() const noexcept { return m_size; }
     // The position at place; place must lie in 0..size()-1.
     int at(int place) const noexcept {
-        if (!m_dir) return m_runs[0].positions[static_cast<std::size_t>(place)];
+        const auto k = static_cast<std::size_t>(place);
+        if (m_uniform) return m_runs[k / kRunLength].positions[k % kRunLength];
         const std::size_t r = runOfPlace(place);
         return m_runs[r].positions[static_cast<std::size_t>(place - m_dir->start[r])];
     }
@@ -77,6 +78,7 @@ public:
         m_dir = std::move(dir);
         m_size = other.m_size;
         m_sorted = other.m_sorted;
+        m_uniform = other.m_uniform;
     }
 
     // Makes room for one more entry at place (0..size()), so that the following insert(place, ..)
@@ -93,9 +95,9 @@ public:
         const std::size_t r = runOfPlace(place);
         Run& run = m_runs[r];
         const std::size_t n = run.keys.size();
-        if (n < run.keys.capacity() && n < run.positions.capacity()) return;
         if (n < static_cast<std::size_t>(kRunLength)) {
-            const std::size_t grown = std::min<std::size_t>(std::max<std::size_t>(4, 2 * n), kRunLength);
+            if (n < run.keys.capacity() && n < run.positions.capacity()) return;
+            const std::size_t grown = n < 64 ? std::max<std::size_t>(4, 2 * n) : roomFor(n + 1);
             run.keys.reserve(grown);
             run.positions.reserve(grown);
             return;
@@ -160,8 +162,8 @@ public:
         if (run.keys.size() == run.keys.capacity() || run.positions.size() == run.positions.capacity())
             return;  // prepareInsert was skipped: refuse rather than allocate here
         if (position < size())  // not an append: renumber the elements that moved up
-            for (Run& each : m_runs)
-                for (int& p : each.positions) p += p >= position ? 1 : 0;
+            for (Run& each : m_runs) shiftFrom(each.positions, position, 1);
+        if (r + 1 != m_runs.size()) m_uniform = false;
         const std::size_t slot = static_cast<std::size_t>(place - runStart(r));
         const std::uint64_t hi = id.orderKeyHigh();
         run.keys.insert(run.keys.begin() + static_cast<std::ptrdiff_t>(slot), hi);
@@ -196,8 +198,31 @@ public:
         const bool last = position == size() - 1;
         eraseAt(c);
         if (!last)
-            for (Run& run : m_runs)
-                for (int& p : run.positions) p -= p > position ? 1 : 0;
+            for (Run& run : m_runs) shiftFrom(run.positions, position + 1, -1);
+    }
+
+    // The element at position `from` now stands at `to`, the ones between shifted by one to close
+    // the gap; its entry keeps its place (its identifier did not change).
+    void move(int from, int to) noexcept {
+        if (from == to) return;
+        const int low = std::min(from, to), delta = from < to ? -1 : 1;
+        const auto span = static_cast<unsigned>(std::max(from, to) - low);
+        for (Run& run : m_runs)
+            for (int& p : run.positions) {
+                const int shifted = static_cast<unsigned>(p - low) <= span ? p + delta : p;
+                p = p == from ? to : shifted;
+            }
+    }
+
+    // Whether the entry of the element at position is the only one with its identifier, and
+    // in its place (so that moving the element leaves the index's order as it is).
+    template <class IdAt>
+    bool holdsOnce(const CIDBase& id, int position, IdAt idAt) const {
+        Cursor c = locate(id, idAt);
+        if (!c.equal || m_runs[c.run].positions[c.slot] != position) return false;
+        advance(c);
+        return c.run >= m_runs.size() || m_runs[c.run].keys[c.slot] != id.orderKeyHigh() ||
+               idAt(m_runs[c.run].positions[c.slot]).compare(&id) != 0;
     }
 
     // Takes over an index read from a file when it is a permutation of 0..count-1 in ascending
@@ -258,6 +283,19 @@ private:
         m_runs.clear();
         m_dir.reset();
         m_size = 0;
+        m_uniform = true;
+    }
+
+    // Adds delta to every position at or above from. Written in blocks of eight so that the
+    // compiler turns each block into vector instructions: renumbering is the cost of every
+    // positional insert and removal.
+    static void shiftFrom(std::vector<int>& positions, int from, int delta) noexcept {
+        int* p = positions.data();
+        const std::size_t n = positions.size();
+        std::size_t k = 0;
+        for (; k + 8 <= n; k += 8)
+            for (std::size_t j = 0; j < 8; ++j) p[k + j] += p[k + j] >= from ? delta : 0;
+        for (; k < n; ++k) p[k] += p[k] >= from ? delta : 0;
     }
 
     int runStart(std::size_t r) const noexcept { return m_dir ? m_dir->start[r] : 0; }
@@ -327,9 +365,14 @@ private:
     // Moves the entries of run r from `keep` on into a new run after it. Throws only before
     // anything changed.
     void split(std::size_t r, std::size_t keep) {
-        Run fresh;
-        fresh.keys.reserve(kRunLength);
-        fresh.positions.reserve(kRunLength);
+        const std::size_t n = m_runs[r].keys.size();
+        Run fresh, kept;
+        fresh.keys.reserve(roomFor(n - keep));
+        fresh.positions.reserve(roomFor(n - keep));
+        if (keep < n) {  // the kept half moves to a smaller allocation too
+            kept.keys.reserve(roomFor(keep));
+            kept.positions.reserve(roomFor(keep));
+        }
         std::unique_ptr<Directory> dir;
         if (!m_dir) {
             dir = std::make_unique<Directory>();
@@ -347,8 +390,12 @@ private:
         Run& old = m_runs[r];
         fresh.keys.assign(old.keys.begin() + static_cast<std::ptrdiff_t>(keep), old.keys.end());
         fresh.positions.assign(old.positions.begin() + static_cast<std::ptrdiff_t>(keep), old.positions.end());
-        old.keys.resize(keep);
-        old.positions.resize(keep);
+        if (keep < n) {
+            m_uniform = false;  // an append behind a full run keeps the runs full
+            kept.keys.assign(old.keys.begin(), old.keys.begin() + static_cast<std::ptrdiff_t>(keep));
+            kept.positions.assign(old.positions.begin(), old.positions.begin() + static_cast<std::ptrdiff_t>(keep));
+            old = std::move(kept);
+        }
         const int start = m_dir->start[r] + static_cast<int>(keep);
         const std::uint64_t first = fresh.keys.empty() ? old.keys.back() : fresh.keys.front();
         m_runs.insert(m_runs.begin() + static_cast<std::ptrdiff_t>(r + 1), std::move(fresh));
@@ -364,6 +411,7 @@ private:
         run.positions.erase(run.positions.begin() + static_cast<std::ptrdiff_t>(c.slot));
         --m_size;
         if (!m_dir) return;
+        if (c.run + 1 != m_runs.size()) m_uniform = false;
         for (std::size_t k = c.run + 1; k < m_dir->start.size(); ++k) --m_dir->start[k];
         if (run.keys.empty()) {
             dropRun(c.run);
@@ -377,6 +425,11 @@ private:
             absorb(c.run);
         }
     }
+    // The capacity a run of m entries gets: a quarter to spare, so that runs filled in random
+    // order waste little memory while a run still reallocates only every m/4 inserts.
+    static std::size_t roomFor(std::size_t m) noexcept {
+        return std::min<std::size_t>(kRunLength, std::max<std::size_t>(64, m + m / 4));
+    }
     static bool fits(const Run& into, const Run& from) noexcept {
         const std::size_t n = into.keys.size() + from.keys.size();
         return n <= into.keys.capacity() && n <= into.positions.capacity();
@@ -388,6 +441,7 @@ private:
         into.keys.insert(into.keys.end(), from.keys.begin(), from.keys.end());
         into.positions.insert(into.positions.end(), from.positions.begin(), from.positions.end());
         if (into.keys.size() == from.keys.size()) m_dir->first[r] = into.keys.front();
+        m_uniform = false;
         dropRun(r + 1);
     }
     void dropRun(std::size_t r) noexcept {
@@ -395,7 +449,10 @@ private:
         m_runs.erase(m_runs.begin() + static_cast<std::ptrdiff_t>(r));
         m_dir->start.erase(m_dir->start.begin() + static_cast<std::ptrdiff_t>(r));
         m_dir->first.erase(m_dir->first.begin() + static_cast<std::ptrdiff_t>(r));
-        if (m_runs.size() == 1) m_dir.reset();
+        if (m_runs.size() == 1) {
+            m_dir.reset();
+            m_uniform = true;
+        }
     }
 
     // Replaces the index by count entries, entryAt(k) giving (leading key bits, position) in
@@ -430,12 +487,16 @@ private:
         m_dir = std::move(dir);
         m_size = static_cast<int>(count);
         m_sorted = true;
+        m_uniform = true;
     }
 
     std::vector<Run> m_runs;         // empty or holding at least one entry in each run
     std::unique_ptr<Directory> m_dir;
     int m_size = 0;
     bool m_sorted = true;
+    // Every run but the last holds exactly kRunLength entries (always so with a single run): a
+    // place then maps to its run by arithmetic.
+    bool m_uniform = true;
 };
 
 }  // namespace kelvara::detail

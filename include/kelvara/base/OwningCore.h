@@ -229,6 +229,15 @@ public:
             AttachNoSort(target, DetachNoSort(source));
             return true;
         }
+        // The usual case: the element's identifier is listed once, so it cannot be refused and
+        // its index entry keeps its place; only the positions between source and target shift.
+        if (m_index.holdsOnce(Traits::idOf(*m_elements[static_cast<std::size_t>(source)]), source, idAt())) {
+            const auto at = m_elements.begin();
+            if (source < target) std::rotate(at + source, at + source + 1, at + target + 1);
+            else std::rotate(at + target, at + source, at + source + 1);
+            m_index.move(source, target);
+            return true;
+        }
         Elem* e = Detach(source);
         const int before = GetSize();
         Attach(target, e);
