@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <map>
 #include <memory>
 #include <random>
@@ -22,7 +23,16 @@
 
 namespace kelvara::bench {
 
-inline constexpr int kMaxElements = 1'000'000;
+// KELVARA_BENCH_SMOKE=1 shrinks every size a thousandfold (to at least 10 elements): continuous
+// integration runs each benchmark once that way, so that none of them rots unnoticed.
+inline int benchSize(int n) {
+    static const bool smoke = [] {
+        const char* v = std::getenv("KELVARA_BENCH_SMOKE");
+        return v && *v && *v != '0';
+    }();
+    return smoke ? std::max(10, n / 1000) : n;
+}
+inline int maxElements() { return benchSize(1'000'000); }
 
 // With --benchmark_repetitions every benchmark also reports its fastest repetition: on a shared
 // machine that is the least disturbed time. (Its rate counters are the lowest rates, not the
@@ -46,7 +56,7 @@ struct LinkIDHash {
 // Identifiers as the generator hands them to new objects, so in random identifier order.
 inline const std::vector<CLinkID>& linkIDs() {
     static const std::vector<CLinkID> ids = [] {
-        std::vector<CLinkID> v(kMaxElements);
+        std::vector<CLinkID> v(static_cast<std::size_t>(maxElements()));
         for (CLinkID& id : v) id.generate();
         return v;
     }();

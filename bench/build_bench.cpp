@@ -39,14 +39,14 @@ void BM_BulkBuild(benchmark::State& state) { BM_Build<C, true>(state); }
 template <class C>
 void BM_IncrementalAdd(benchmark::State& state) { BM_Build<C, false>(state); }
 
-#define KELVARA_BULK(C) BENCHMARK_TEMPLATE(BM_BulkBuild, C)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->KELVARA_FASTEST
+#define KELVARA_BULK(C) BENCHMARK_TEMPLATE(BM_BulkBuild, C)->Arg(benchSize(1'000'000))->Unit(benchmark::kMillisecond)->KELVARA_FASTEST
 KELVARA_BULK(OwningArray);
 KELVARA_BULK(StdMap);
 KELVARA_BULK(StdUnorderedMap);
 KELVARA_BULK(AbslBtreeMap);
 
 #define KELVARA_INCREMENTAL(C) \
-    BENCHMARK_TEMPLATE(BM_IncrementalAdd, C)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond)->KELVARA_FASTEST
+    BENCHMARK_TEMPLATE(BM_IncrementalAdd, C)->Arg(benchSize(10'000))->Arg(benchSize(100'000))->Arg(benchSize(1'000'000))->Unit(benchmark::kMillisecond)->KELVARA_FASTEST
 KELVARA_INCREMENTAL(OwningArray);
 KELVARA_INCREMENTAL(StdMap);
 KELVARA_INCREMENTAL(StdUnorderedMap);

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "../tools/kelvara/Samples.h"
+#include "LinkContainers.h"
 #include "kelvara/model3d/CMapEntity3DIDToEntity3D.h"
 
 namespace kelvara::bench {
@@ -293,8 +294,9 @@ void BM_PeerUnorderedMapLookup(benchmark::State& state) {
 
 // Every stage of one size before the next size, so one model serves them all.
 const bool kRegistered = [] {
-    for (const int n : {10'000, 100'000, 1'000'000}) {
-        const int iterations = n >= 1'000'000 ? 1 : n >= 100'000 ? 2 : 10;
+    for (const int size : {10'000, 100'000, 1'000'000}) {
+        const int n = benchSize(size);
+        const int iterations = size >= 1'000'000 ? 1 : size >= 100'000 ? 2 : 10;
         auto add = [&](const char* name, void (*fn)(benchmark::State&)) {
             benchmark::RegisterBenchmark(name, fn)->Arg(n)->Iterations(iterations)->Unit(benchmark::kMillisecond)->UseRealTime();
         };

@@ -20,7 +20,7 @@ void BM_Find(benchmark::State& state) {
     state.SetLabel(C::kName);
 }
 
-#define KELVARA_FIND(C) BENCHMARK_TEMPLATE(BM_Find, C)->Arg(1000)->Arg(100'000)->Arg(1'000'000)->KELVARA_FASTEST
+#define KELVARA_FIND(C) BENCHMARK_TEMPLATE(BM_Find, C)->Arg(benchSize(1000))->Arg(benchSize(100'000))->Arg(benchSize(1'000'000))->KELVARA_FASTEST
 KELVARA_FIND(OwningArray);
 KELVARA_FIND(StdMap);
 KELVARA_FIND(StdUnorderedMap);

@@ -23,7 +23,7 @@ void BM_WalkInOrder(benchmark::State& state) {
     state.SetLabel(C::kName);
 }
 
-#define KELVARA_WALK(C) BENCHMARK_TEMPLATE(BM_WalkInOrder, C)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMicrosecond)->KELVARA_FASTEST
+#define KELVARA_WALK(C) BENCHMARK_TEMPLATE(BM_WalkInOrder, C)->Arg(benchSize(100'000))->Arg(benchSize(1'000'000))->Unit(benchmark::kMicrosecond)->KELVARA_FASTEST
 KELVARA_WALK(OwningArray);
 KELVARA_WALK(StdMap);
 KELVARA_WALK(StdUnorderedMap);

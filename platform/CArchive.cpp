@@ -2,7 +2,9 @@
 // is stored only in a form that reads back as the same text.
 #include "kelvara/platform/CArchive.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <new>
 #include <limits>
 
 #include "kelvara/platform/CFile.h"
@@ -10,6 +12,7 @@
 namespace {
 
 constexpr std::size_t kInitialCapacity = 256;
+constexpr std::size_t kClearAhead = std::size_t{1} << 20;
 constexpr std::uint32_t kMaxStringLength = 0x7FFFFFFF;
 
 std::string hexByte(unsigned v) {
@@ -81,8 +84,6 @@ const char* CArchiveException::causeName(Cause cause) noexcept {
     return "unknown";
 }
 
-void CArchive::FreeDeleter::operator()(std::uint8_t* p) const noexcept { std::free(p); }
-
 CArchive::CArchive() : m_loading(false) {}
 
 CArchive::CArchive(const void* data, std::size_t size)
@@ -137,8 +138,8 @@ void CArchive::Write(const void* buffer, UINT count) {
 
 void CArchive::Flush() {
     if (m_loading || !m_file) return;
-    if (m_size) m_file->Write(m_owned.get(), static_cast<UINT>(m_size));
-    m_owned.reset();
+    if (m_size) m_file->Write(m_store.data(), static_cast<UINT>(m_size));
+    std::vector<std::uint8_t>().swap(m_store);
     m_size = m_capacity = m_pos = 0;
 }
 
@@ -170,27 +171,41 @@ void CArchive::failRead(std::size_t n, const char* what) const {
 
 void CArchive::grow(std::size_t need) {
     if (m_loading) fail(CArchiveException::readOnly, "write to an archive that is loading");
-    std::size_t cap = m_capacity ? m_capacity : kInitialCapacity;
-    while (cap < m_size + need) cap *= 2;
-    auto* p = static_cast<std::uint8_t*>(std::realloc(m_owned.get(), cap));
-    if (!p) throw std::bad_alloc();
-    (void)m_owned.release();
-    m_owned.reset(p);
+    // The vector's size is the writable capacity; the bytes past m_size are scratch. Only up to
+    // kClearAhead bytes beyond what is needed are cleared at a time, so pages are touched just
+    // before they are written. The allocation grows fourfold: moving the stored bytes to a bigger
+    // buffer touches fresh memory, which is slow, and this keeps that to about a third of what is
+    // stored (and leaves less freed memory behind for the allocator to give back and fault in
+    // again). The spare capacity is address space only until it is written.
+    constexpr std::size_t kLimit = std::numeric_limits<std::size_t>::max() / 8;
+    if (need > kLimit || m_size > kLimit) throw std::bad_alloc();
+    const std::size_t cap = m_size + need + std::clamp(m_size, kInitialCapacity, kClearAhead);
+    if (m_store.capacity() < cap) m_store.reserve(std::max(cap, 4 * m_store.capacity()));
+    m_store.resize(cap);
     m_capacity = cap;
 }
 
 void CArchive::patch(std::size_t at, const void* bytes, std::size_t count) {
     if (m_loading || at + count > m_size) fail(CArchiveException::genericException, "patch outside the stored bytes");
-    std::memcpy(m_owned.get() + at, bytes, count);
+    std::memcpy(m_store.data() + at, bytes, count);
 }
 
 std::vector<std::uint8_t> CArchive::takeBuffer() {
-    std::vector<std::uint8_t> out;
-    if (m_loading) return out;
-    out.assign(m_owned.get(), m_owned.get() + m_size);
-    m_owned.reset();
+    if (m_loading) return {};
+    m_store.resize(m_size);  // shrinking keeps the allocation: nothing is copied
+    std::vector<std::uint8_t> out = std::move(m_store);
+    m_store = {};
     m_size = m_capacity = m_pos = 0;
     return out;
+}
+
+void CArchive::reuseBuffer(std::vector<std::uint8_t> buffer) {
+    if (m_loading) fail(CArchiveException::readOnly, "reuse of a buffer by an archive that is loading");
+    if (m_size) fail(CArchiveException::genericException, "reuse of a buffer after bytes were stored");
+    // The old contents are the writable part (overwritten by what is stored); the capacity
+    // beyond them is taken up as storing grows, without clearing it all at once.
+    m_store = std::move(buffer);
+    m_capacity = m_store.size();
 }
 
 int CArchive::readCount(const char* what, std::size_t minBytesEach) {

@@ -335,3 +335,41 @@ TEST(Archive, FileArchivesWriteAtCloseAndReadWhole) {
     CFile closed;
     EXPECT_THROW(CArchive(&closed, CArchive::load), CFileException);
 }
+
+TEST(Archive, TakeBufferHandsOverTheStoredBytesAndAReusedBufferIsWrittenInPlace) {
+    CArchive ar;
+    for (int i = 0; i < 5000; ++i) ar << i;  // several growths
+    const std::uint8_t* stored = ar.data();
+    Bytes first = ar.takeBuffer();
+    ASSERT_EQ(first.size(), 5000u * 4);
+    EXPECT_EQ(first.data(), stored) << "the bytes are handed over, not copied";
+    EXPECT_EQ(first[4 * 4999], 4999 & 0xFF);
+    EXPECT_EQ(ar.size(), 0u);
+    EXPECT_TRUE(ar.takeBuffer().empty()) << "the archive is left empty";
+
+    // Stored again into the same memory, the bytes are exactly those of a fresh archive, and a
+    // shorter store leaves nothing of the longer one behind.
+    const std::uint8_t* memory = first.data();
+    CArchive again;
+    again.reuseBuffer(std::move(first));
+    again << 7 << CString(L"x");
+    EXPECT_EQ(again.data(), memory);
+    const Bytes second = again.takeBuffer();
+    EXPECT_EQ(second.data(), memory);
+    EXPECT_EQ(second, storedBy([](CArchive& fresh) { fresh << 7 << CString(L"x"); }));
+
+    // A buffer too small for what follows grows like any other.
+    CArchive small;
+    small.reuseBuffer(Bytes(3));
+    for (int i = 0; i < 100; ++i) small << i;
+    EXPECT_EQ(small.takeBuffer().size(), 400u);
+
+    // Only an empty storing archive takes a buffer: stored bytes are never dropped silently.
+    CArchive written;
+    written << 1;
+    EXPECT_THROW(written.reuseBuffer(Bytes(64)), CArchiveException);
+    EXPECT_EQ(written.takeBuffer(), storedBy([](CArchive& fresh) { fresh << 1; }));
+    const Bytes data{1, 2, 3, 4};
+    CArchive loading(data.data(), data.size());
+    EXPECT_THROW(loading.reuseBuffer(Bytes(64)), CArchiveException);
+}

@@ -56,8 +56,7 @@ public:
                 if (Traits::idOf(*m_elements[static_cast<std::size_t>(p)]) == id) return p;
             return -1;
         }
-        const int place = m_index.find(id, GetSize(), idAt());
-        return place < 0 ? place : m_index.at(place);
+        return m_index.findPosition(id, GetSize(), idAt());
     }
 
     int Add(const Arg& item) {
@@ -66,7 +65,7 @@ public:
         if (place < 0) return -1;
         std::unique_ptr<Elem> e(make(item));
         if (!e) return -1;
-        prepareInsert();
+        prepareInsert(place);
         const int p = GetSize();
         m_elements.push_back(e.release());
         m_index.insert(place, p, Traits::idOf(*m_elements.back()));
@@ -102,7 +101,7 @@ public:
         if (place < 0) return;
         std::unique_ptr<Elem> e(make(item));
         if (!e) return;
-        prepareInsert();
+        prepareInsert(place);
         m_elements.insert(m_elements.begin() + p, e.release());
         m_index.insert(place, p, Traits::idOf(*m_elements[static_cast<std::size_t>(p)]));
     }
@@ -160,7 +159,7 @@ public:
         if (p < 0 || p > GetSize()) return;
         const int place = m_index.insertPlace(Traits::idOf(*obj), idAt());
         if (place < 0) return;
-        prepareInsert();
+        prepareInsert(place);
         m_elements.insert(m_elements.begin() + p, obj);
         m_index.insert(place, p, Traits::idOf(*obj));
     }
@@ -228,6 +227,15 @@ public:
         if (target == source) return true;
         if (!m_index.sorted()) {
             AttachNoSort(target, DetachNoSort(source));
+            return true;
+        }
+        // The usual case: the element's identifier is listed once, so it cannot be refused and
+        // its index entry keeps its place; only the positions between source and target shift.
+        if (m_index.holdsOnce(Traits::idOf(*m_elements[static_cast<std::size_t>(source)]), source, idAt())) {
+            const auto at = m_elements.begin();
+            if (source < target) std::rotate(at + source, at + source + 1, at + target + 1);
+            else std::rotate(at + target, at + source, at + source + 1);
+            m_index.move(source, target);
             return true;
         }
         Elem* e = Detach(source);
@@ -365,9 +373,9 @@ private:
             return nullptr;
         }
     }
-    void prepareInsert() {
+    void prepareInsert(int place) {
         OrderedIndex::growForOne(m_elements);
-        m_index.prepareInsert();
+        m_index.prepareInsert(place);
     }
     // Large arrays give memory back once they use less than a quarter of their capacity.
     void shrink() {

@@ -79,8 +79,13 @@ public:
     std::size_t remaining() const noexcept { return m_limit - m_pos; }
     std::size_t size() const noexcept { return m_size; }
     // Loading: the bytes being read; storing: the bytes written so far (valid until the next write).
-    const std::uint8_t* data() const noexcept { return m_loading ? m_data : m_owned.get(); }
-    std::vector<std::uint8_t> takeBuffer();            // storing: the bytes written so far
+    const std::uint8_t* data() const noexcept { return m_loading ? m_data : m_store.data(); }
+    // Storing: hands over the bytes written so far without copying them (the vector may keep
+    // spare capacity from the archive's growth) and leaves the archive empty.
+    std::vector<std::uint8_t> takeBuffer();
+    // Storing, before anything is written: writes into buffer's memory (its contents are dropped),
+    // so an application that saves again and again reuses the pages of its previous save.
+    void reuseBuffer(std::vector<std::uint8_t> buffer);
 
     // Throws CArchiveException with the offset and the open record (if any) in the message.
     [[noreturn]] void fail(CArchiveException::Cause cause, const std::string& what) const;
@@ -93,7 +98,7 @@ protected:
 
     CArchive& putRaw(const void* p, std::size_t n) {
         if (m_size + n > m_capacity) grow(n);
-        std::memcpy(m_owned.get() + m_size, p, n);
+        std::memcpy(m_store.data() + m_size, p, n);
         m_size += n;
         m_pos = m_size;
         return *this;
@@ -106,8 +111,6 @@ protected:
     }
 
 private:
-    struct FreeDeleter { void operator()(std::uint8_t* p) const noexcept; };
-
     void grow(std::size_t need);
     [[noreturn]] void failRead(std::size_t n, const char* what) const;
     std::uint32_t readStringLength(bool& wide);
@@ -116,11 +119,11 @@ private:
     bool m_loading;
     bool m_closed = false;
     CFile* m_file = nullptr;
-    std::unique_ptr<std::uint8_t, FreeDeleter> m_owned;   // storing buffer, or owned loading copy
+    std::vector<std::uint8_t> m_store;                     // storing: m_capacity bytes, m_size used
     std::vector<std::uint8_t> m_loadCopy;
     const std::uint8_t* m_data = nullptr;                  // loading: bytes being read
     std::size_t m_size = 0;
-    std::size_t m_capacity = 0;
+    std::size_t m_capacity = 0;                            // storing: m_store.size()
     std::size_t m_pos = 0;
     std::size_t m_limit = 0;
 };
