@@ -7,7 +7,8 @@
 // least any schedule must do on the same links: one topological order and one forward relaxation
 // in elapsed time, without calendars, summaries or a backward pass. Their ratio is what calendars,
 // both passes and the analysis cost. BM_ScheduleProject schedules a stored project of the same
-// shape through CProjectSchedule (reading tasks, both schedules, costs).
+// shape through CProjectSchedule (reading tasks, both schedules, costs). Sizes shrink with
+// KELVARA_BENCH_SMOKE (see LinkContainers.h).
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -16,6 +17,7 @@
 #include <random>
 #include <vector>
 
+#include "LinkContainers.h"
 #include "kelvara/AllKinds.h"
 #include "kelvara/document/CProjectDocument.h"
 #include "kelvara/scheduling/ProjectSchedule.h"
@@ -134,7 +136,8 @@ CScheduleNetwork makeNetwork(const Shape& shape) {
     return net;
 }
 
-const CScheduleNetwork& networkOf(int n) {
+const CScheduleNetwork& networkOf(int size) {
+    const int n = benchSize(size);
     static std::map<int, std::unique_ptr<CScheduleNetwork>> made;
     auto& slot = made[n];
     if (!slot) {
@@ -227,7 +230,7 @@ struct StoredProject {
 };
 
 void BM_ScheduleProject(benchmark::State& state) {
-    const StoredProject stored(makeShape(static_cast<int>(state.range(0))));
+    const StoredProject stored(makeShape(benchSize(static_cast<int>(state.range(0)))));
     int tasks = 0;
     for (auto _ : state) {
         const CProjectSchedule schedule(stored.project);
