@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "kelvara/AllKinds.h"
-#include "kelvara/document/CProjectDocument.h"
 #include "kelvara/scheduling/WorkingCalendar.h"
 
 namespace {
@@ -50,10 +49,11 @@ double sumOfCosts(const Handle& costs) {
 
 }  // namespace
 
-CProjectSchedule::CProjectSchedule(const CProjectDocument& project, const CScheduleOptions& options) {
-    m_calendars = std::make_unique<CCalendarSet>(project.getCalendarRoot());
-    readTasks(project);
-    readResources(project);
+CProjectSchedule::CProjectSchedule(const CTaskRoot& tasks, const CCalendarRoot& calendars,
+                                   const CCompanyRoot& companies, const CScheduleOptions& options) {
+    m_calendars = std::make_unique<CCalendarSet>(calendars);
+    readTasks(tasks);
+    readResources(companies);
 
     std::int64_t start = kUnset;
     if (options.projectStart.isValid()) {
@@ -76,13 +76,13 @@ CProjectSchedule::CProjectSchedule(const CProjectDocument& project, const CSched
 
 CProjectSchedule::~CProjectSchedule() = default;
 
-void CProjectSchedule::readTasks(const CProjectDocument& project) {
+void CProjectSchedule::readTasks(const CTaskRoot& tasks) {
     struct Pending {
         const ITask* task;
         int parent;
     };
     std::vector<Pending> pending;
-    const CTaskArray& top = project.getTaskRoot().getArray();
+    const CTaskArray& top = tasks.getArray();
     for (int i = top.GetSize(); i-- > 0;) pending.push_back({&top.getConstReference(i), -1});
     while (!pending.empty()) {  // depth first, parents before their sub-tasks, in stored order
         const Pending next = pending.back();
@@ -155,11 +155,11 @@ void CProjectSchedule::readTasks(const CProjectDocument& project) {
         m_downstream[static_cast<std::size_t>(fill[static_cast<std::size_t>(predecessorOf(l))]++)] = l;
 }
 
-void CProjectSchedule::readResources(const CProjectDocument& project) {
+void CProjectSchedule::readResources(const CCompanyRoot& companies) {
     std::vector<const IResource*> pending;
-    const CCompanyArray& companies = project.getCompanyRoot().getArray();
-    for (int c = 0; c < companies.GetSize(); ++c) {
-        const IResourceArrayHandle owned = companies.getConstReference(c).getResources();
+    const CCompanyArray& list = companies.getArray();
+    for (int c = 0; c < list.GetSize(); ++c) {
+        const IResourceArrayHandle owned = list.getConstReference(c).getResources();
         for (int i = 0; i < owned.GetSize(); ++i) pending.push_back(owned[i].get());
     }
     while (!pending.empty()) {

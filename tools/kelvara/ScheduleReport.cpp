@@ -7,6 +7,7 @@
 #include <fmt/format.h>
 
 #include "kelvara/AllKinds.h"
+#include "kelvara/document/CProjectDocument.h"
 #include "kelvara/scheduling/ProjectSchedule.h"
 
 namespace {

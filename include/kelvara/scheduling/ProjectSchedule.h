@@ -29,7 +29,9 @@
 #include "kelvara/scheduling/CalendarSet.h"
 #include "kelvara/scheduling/ScheduleNetwork.h"
 
-class CProjectDocument;
+class CCalendarRoot;
+class CCompanyRoot;
+class CTaskRoot;
 class ILink;
 class ITask;
 class IResource;
@@ -40,8 +42,15 @@ struct CScheduleOptions {
 
 class CProjectSchedule {
 public:
-    // Schedules the project. Throws CScheduleCycleError when links form a cycle.
-    explicit CProjectSchedule(const CProjectDocument& project, const CScheduleOptions& options = {});
+    // Schedules the project held by the three roots (tasks, calendars, and the companies whose
+    // resources assignments name). Throws CScheduleCycleError when links form a cycle.
+    CProjectSchedule(const CTaskRoot& tasks, const CCalendarRoot& calendars, const CCompanyRoot& companies,
+                     const CScheduleOptions& options = {});
+    // The same over anything holding those roots, a project document above all: the engine reads
+    // a project through its roots and needs nothing of the document class.
+    template <class Project>
+    explicit CProjectSchedule(const Project& project, const CScheduleOptions& options = {})
+        : CProjectSchedule(project.getTaskRoot(), project.getCalendarRoot(), project.getCompanyRoot(), options) {}
     CProjectSchedule(const CProjectSchedule&) = delete;
     CProjectSchedule& operator=(const CProjectSchedule&) = delete;
     ~CProjectSchedule();
@@ -106,8 +115,8 @@ private:
         double actual[4] = {};
         double mitigatedRisk = 0, unmitigatedRisk = 0;
     };
-    void readTasks(const CProjectDocument& project);
-    void readResources(const CProjectDocument& project);
+    void readTasks(const CTaskRoot& tasks);
+    void readResources(const CCompanyRoot& companies);
     void computeCosts();
     double resourceCost(const CResourceID& resource, double quantity, double share, const CWorkingCalendar& calendar,
                         std::int64_t from, std::int64_t to) const;
