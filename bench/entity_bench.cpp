@@ -13,51 +13,18 @@
 #include <malloc.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
 #include <memory>
 #include <random>
-#include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "../tools/kelvara/Samples.h"
 #include "LinkContainers.h"
+#include "Resident.h"
 #include "kelvara/model3d/CMapEntity3DIDToEntity3D.h"
 
 namespace kelvara::bench {
 namespace {
-
-// Resident set now, in bytes.
-double residentBytes() {
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0, resident = 0;
-    statm >> pages >> resident;
-    return static_cast<double>(resident) * 4096.0;
-}
-
-// The peak resident set since the last resetPeak(), in MiB.
-double peakMiB() {
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmHWM:") {
-            double kib = 0;
-            status >> kib;
-            return kib / 1024.0;
-        }
-        std::getline(status, key);
-    }
-    return 0;
-}
-
-void resetPeak() {
-    malloc_trim(0);
-    if (FILE* f = std::fopen("/proc/self/clear_refs", "w")) {
-        std::fputs("5", f);
-        std::fclose(f);
-    }
-}
 
 // The model of one size, kept from one stage to the next.
 struct Model {

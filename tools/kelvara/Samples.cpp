@@ -224,7 +224,7 @@ CLinkArray buildSampleLinks(int count) {
     return links;
 }
 
-void buildSampleProject(CProjectDocument& project, int scale) {
+BuildingElements buildSampleProject(CProjectDocument& project, int scale, int entities) {
     Rng rng(7);
     addCodes(project, scale);
     addUserFields(project, scale);
@@ -234,7 +234,28 @@ void buildSampleProject(CProjectDocument& project, int scale) {
     addResourceStatesAndProfiles(project, scale);
     addCollaboration(project, scale);
     const CCalendarID siteCalendar = addSampleCalendars(project, scale);
-    const BuildingElements building = addBuilding(project, 300 * scale);
+    const BuildingElements building = addBuilding(project, entities > 0 ? entities : 300 * scale);
     const std::vector<CResourceID> resources = addSampleCompaniesAndResources(project, scale, building);
     addSampleSchedule(project, scale, siteCalendar, resources);
+    return building;
+}
+
+ScheduleCounts countSchedule(const CProjectDocument& project) {
+    ScheduleCounts n;
+    std::vector<const ITask*> pending;
+    const CTaskArray& top = project.getTaskRoot().getArray();
+    for (int i = 0; i < top.GetSize(); ++i) pending.push_back(&top.getConstReference(i));
+    while (!pending.empty()) {
+        const ITask* task = pending.back();
+        pending.pop_back();
+        ++n.tasks;
+        n.links += task->numberOfUpstreamLinks();
+        n.assignments += task->numberOfAssignedResources();
+        n.groupAssignments += task->numberOfAssignedResourceGroups();
+        n.costs += task->numberOfCosts();
+        const ITaskArrayHandle subTasks = task->getSubTasks();
+        if (subTasks.GetSize() > 0) ++n.summaries;
+        for (int i = 0; i < subTasks.GetSize(); ++i) pending.push_back(subTasks[i].get());
+    }
+    return n;
 }

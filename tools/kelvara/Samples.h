@@ -9,8 +9,6 @@
 
 #include <vector>
 
-// Fills every root of the document; scale multiplies the element counts.
-void buildSampleProject(CProjectDocument& document, int scale);
 CLinkArray buildSampleLinks(int count);
 // Animations with camera, event and focus-time timelines (the events show and hide the 3D
 // notations already in the document) and paths with a sub-path; scale multiplies the counts.
@@ -44,6 +42,10 @@ struct BuildingElements {
     int entityCount = 0;          // every entity made, subdivision parts included
     long long vertexCount = 0;    // points held by all their geometry
 };
+// Fills every root of the document; scale multiplies the element counts. The 3D model holds about
+// entities entities (300 per scale step when entities is 0), tied to the resources and tasks as
+// the smaller sample's are. Answers what the building generator made.
+BuildingElements buildSampleProject(CProjectDocument& document, int scale, int entities = 0);
 // Appends buildings (up to twenty levels of up to forty rooms each) to into until about entities
 // entities exist. details adds slab subdivisions with their parts.
 BuildingElements buildBuildings(CEntity3DArray& into, int entities, bool details);
@@ -56,3 +58,10 @@ BuildingElements addBuilding(CProjectDocument& document, int entities);
 // assigned to the tasks.
 void addSampleSchedule(CProjectDocument& document, int scale, const CCalendarID& calendar,
                        const std::vector<CResourceID>& resources);
+
+// The schedule's nested content: every task of the trees (summaries: those with sub-tasks) with
+// its links, resource and group assignments and costs.
+struct ScheduleCounts {
+    long long tasks = 0, summaries = 0, links = 0, assignments = 0, groupAssignments = 0, costs = 0;
+};
+ScheduleCounts countSchedule(const CProjectDocument& document);

@@ -98,22 +98,7 @@ void printModelCounts(CProjectDocument& project) {
 // The schedule's nested content: every task of the trees with its links, assignments and costs,
 // the companies' resources (sub-resources included) with their rates, and the baseline records.
 void printScheduleCounts(CProjectDocument& project) {
-    long long tasks = 0, summaries = 0, links = 0, assignments = 0, groupAssignments = 0, costs = 0;
-    std::vector<const ITask*> pendingTasks;
-    const CTaskArray& topTasks = project.getTaskRoot().getArray();
-    for (int i = 0; i < topTasks.GetSize(); ++i) pendingTasks.push_back(&topTasks.getConstReference(i));
-    while (!pendingTasks.empty()) {
-        const ITask* task = pendingTasks.back();
-        pendingTasks.pop_back();
-        ++tasks;
-        links += task->numberOfUpstreamLinks();
-        assignments += task->numberOfAssignedResources();
-        groupAssignments += task->numberOfAssignedResourceGroups();
-        costs += task->numberOfCosts();
-        const ITaskArrayHandle subTasks = task->getSubTasks();
-        if (subTasks.GetSize() > 0) ++summaries;
-        for (int i = 0; i < subTasks.GetSize(); ++i) pendingTasks.push_back(subTasks[i].get());
-    }
+    const ScheduleCounts counted = countSchedule(project);
     long long resources = 0, rates = 0;
     std::vector<const IResource*> pendingResources;
     const CCompanyArray& companies = project.getCompanyRoot().getArray();
@@ -133,7 +118,8 @@ void printScheduleCounts(CProjectDocument& project) {
     const CProjectBaselineArray& baselines = project.getProjectBaselineRoot().getArray();
     for (int i = 0; i < baselines.GetSize(); ++i) baselineRecords += baselines.getConstReference(i).getBaselinedTasks().GetSize();
     std::printf("%s\n", fmt::format("  tasks {} ({} summary tasks), {} links, {} resource and {} group assignments, {} costs",
-                                    tasks, summaries, links, assignments, groupAssignments, costs)
+                                    counted.tasks, counted.summaries, counted.links, counted.assignments,
+                                    counted.groupAssignments, counted.costs)
                             .c_str());
     std::printf("%s\n", fmt::format("  resources {} with {} rates; {} baseline records", resources, rates, baselineRecords).c_str());
 }
@@ -144,11 +130,8 @@ int demo(const std::string& path, int scale, int entities) {
     rows.push_back(measure("Link (array)", links, links.GetSize()));
 
     CProjectDocument project;
-    buildSampleProject(project, scale);
+    const BuildingElements made = buildSampleProject(project, scale, entities);
     if (entities > 0) {
-        // The generated model replaces the sample building.
-        project.getEntity3DRoot().getArray().RemoveAll();
-        const BuildingElements made = buildBuildings(project.getEntity3DRoot().getArray(), entities, true);
         std::printf("%s\n", fmt::format("generated {} 3D entities holding {} vertices", made.entityCount, made.vertexCount).c_str());
     }
 #define KELVARA_DEMO_ROW(Thing, Identifier, Iteration, Role, Folder) \
@@ -224,7 +207,7 @@ int main(int argc, char** argv) {
     auto* demoCommand = app.add_subcommand("demo", "build a sample project, store it, load it back and compare");
     demoCommand->add_option("FILE", demoFile, "also save the sample project here");
     demoCommand->add_option("--scale", scale, "multiply the sample's element counts")->check(CLI::Range(1, 1000));
-    demoCommand->add_option("--entities", entities, "replace the sample building by a generated 3D model of about this many entities")
+    demoCommand->add_option("--entities", entities, "build the sample building with about this many entities")
         ->check(CLI::Range(1, 20'000'000));
 
     std::string file;

@@ -205,13 +205,7 @@ public:
     // the gap; its entry keeps its place (its identifier did not change).
     void move(int from, int to) noexcept {
         if (from == to) return;
-        const int low = std::min(from, to), delta = from < to ? -1 : 1;
-        const auto span = static_cast<unsigned>(std::max(from, to) - low);
-        for (Run& run : m_runs)
-            for (int& p : run.positions) {
-                const int shifted = static_cast<unsigned>(p - low) <= span ? p + delta : p;
-                p = p == from ? to : shifted;
-            }
+        for (Run& run : m_runs) shiftBetween(run.positions, from, to);
     }
 
     // Whether the entry of the element at position is the only one with its identifier, and
@@ -296,6 +290,23 @@ private:
         for (; k + 8 <= n; k += 8)
             for (std::size_t j = 0; j < 8; ++j) p[k + j] += p[k + j] >= from ? delta : 0;
         for (; k < n; ++k) p[k] += p[k] >= from ? delta : 0;
+    }
+
+    // Renumbers for one element moving from `from` to `to`: it takes `to`, and the positions
+    // between close the gap by one. Blocked like shiftFrom, and for the same reason.
+    static void shiftBetween(std::vector<int>& positions, int from, int to) noexcept {
+        const int low = std::min(from, to), delta = from < to ? -1 : 1;
+        const auto span = static_cast<unsigned>(std::max(from, to) - low);
+        int* p = positions.data();
+        const std::size_t n = positions.size();
+        const auto renumber = [=](int v) noexcept {
+            const int shifted = static_cast<unsigned>(v - low) <= span ? v + delta : v;
+            return v == from ? to : shifted;
+        };
+        std::size_t k = 0;
+        for (; k + 8 <= n; k += 8)
+            for (std::size_t j = 0; j < 8; ++j) p[k + j] = renumber(p[k + j]);
+        for (; k < n; ++k) p[k] = renumber(p[k]);
     }
 
     int runStart(std::size_t r) const noexcept { return m_dir ? m_dir->start[r] : 0; }

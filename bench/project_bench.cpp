@@ -1,0 +1,204 @@
+// A whole project at the scale of a large job: the sample generator at 500 scale steps (about 100k
+// tasks with their links, resource assignments, costs and calendars, and every other root scaled
+// alike) with a 3D model of about 1M entities. Its stages: save into memory, load from a file,
+// deep copy, equality, and identifier renewal (fresh identifiers for every element of every root,
+// then each root re-sorted).
+//
+// The load is set beside its floor: reading the same file with the same reader, then making the
+// very allocations the load made (recorded, in order, by the counting operator new below) and
+// writing each block once, as a constructor would (CountingAllocator.h). What the load costs beyond
+// that is decoding.
+//
+// Counters: file_MiB; rss_per_file_byte (resident set growth of the loaded project over the file
+// size); peak_rss_MiB (the process's peak resident set during the stage, reset before it).
+// KELVARA_BENCH_SMOKE builds one scale step with 1000 entities instead.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "../tools/kelvara/Samples.h"
+#include "CountingAllocator.h"
+#include "LinkContainers.h"
+#include "Resident.h"
+#include "kelvara/platform/CArchive.h"
+#include "kelvara/platform/CFile.h"
+
+namespace kelvara::bench {
+namespace {
+
+struct WholeProject {
+    CProjectDocument project;
+    BuildingElements made;
+    ScheduleCounts schedule;
+    std::string path;
+    std::size_t fileBytes = 0;
+    std::vector<std::size_t> allocations;  // the sizes one load allocates, in order
+};
+
+int projectScale() { return benchSize(1000) < 1000 ? 1 : 500; }
+int projectEntities() { return benchSize(1'000'000); }
+
+// Built once, saved to a file in the temporary directory, and its load's allocations recorded.
+WholeProject& whole() {
+    static WholeProject* w = [] {
+        auto* p = new WholeProject;
+        p->made = buildSampleProject(p->project, projectScale(), projectEntities());
+        p->schedule = countSchedule(p->project);
+        const char* tmp = std::getenv("TMPDIR");
+        p->path = std::string(tmp && *tmp ? tmp : "/tmp") + "/kelvara-bench-project.kvp";
+        p->project.saveFile(p->path);
+        CFile file(p->path.c_str(), CFile::modeRead);
+        p->fileBytes = static_cast<std::size_t>(file.GetLength());
+        {
+            CProjectDocument loaded;
+            startRecordingAllocations();
+            loaded.loadFile(p->path);
+            p->allocations = stopRecordingAllocations();
+        }
+        return p;
+    }();
+    return *w;
+}
+
+void finish(benchmark::State& state, const WholeProject& w) {
+    state.counters["tasks"] = static_cast<double>(w.schedule.tasks);
+    state.counters["links"] = static_cast<double>(w.schedule.links);
+    state.counters["assignments"] = static_cast<double>(w.schedule.assignments + w.schedule.groupAssignments);
+    state.counters["costs"] = static_cast<double>(w.schedule.costs);
+    state.counters["entities"] = w.made.entityCount;
+    state.counters["file_MiB"] = static_cast<double>(w.fileBytes) / (1024.0 * 1024.0);
+    state.counters["peak_rss_MiB"] = peakMiB();
+}
+
+void BM_ProjectSave(benchmark::State& state) {
+    WholeProject& w = whole();
+    resetPeak();
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const std::vector<std::uint8_t> file = w.project.save();
+        bytes = file.size();
+        state.PauseTiming();
+        benchmark::DoNotOptimize(bytes);
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(bytes));
+    finish(state, w);
+}
+
+void BM_ProjectLoad(benchmark::State& state) {
+    WholeProject& w = whole();
+    resetPeak();
+    double growth = 0;
+    bool equal = true;
+    for (auto _ : state) {
+        const double before = residentBytes();
+        auto loaded = std::make_unique<CProjectDocument>();
+        loaded->loadFile(w.path);
+        state.PauseTiming();
+        growth = residentBytes() - before;
+        equal = equal && *loaded == w.project;
+        loaded.reset();
+        resetPeak();
+        state.ResumeTiming();
+    }
+    if (!equal) state.SkipWithError("the loaded project differs from the saved one");
+    state.counters["rss_per_file_byte"] = growth / static_cast<double>(w.fileBytes);
+    finish(state, w);
+}
+
+// The floor: the same file read by the same reader, and the same allocations made and written.
+void BM_ProjectLoadFloor(benchmark::State& state) {
+    WholeProject& w = whole();
+    if (w.allocations.empty()) {
+        state.SkipWithError("no allocations were recorded");
+        return;
+    }
+    std::vector<void*> blocks(w.allocations.size());
+    resetPeak();
+    for (auto _ : state) {
+        {
+            CFile file(w.path.c_str(), CFile::modeRead);
+            CArchive reader(&file, CArchive::load);
+            benchmark::DoNotOptimize(reader.data());
+        }
+        for (std::size_t k = 0; k < blocks.size(); ++k) {
+            blocks[k] = ::operator new(w.allocations[k]);
+            std::memset(blocks[k], 0, w.allocations[k]);
+        }
+        benchmark::ClobberMemory();
+        state.PauseTiming();
+        for (void* b : blocks) ::operator delete(b);
+        resetPeak();
+        state.ResumeTiming();
+    }
+    state.counters["allocations"] = static_cast<double>(w.allocations.size());
+    finish(state, w);
+}
+
+void BM_ProjectDeepCopy(benchmark::State& state) {
+    WholeProject& w = whole();
+    resetPeak();
+    for (auto _ : state) {
+        auto copy = std::make_unique<CProjectDocument>(w.project);
+        state.PauseTiming();
+        copy.reset();
+        state.ResumeTiming();
+    }
+    finish(state, w);
+}
+
+void BM_ProjectEquality(benchmark::State& state) {
+    WholeProject& w = whole();
+    const auto copy = std::make_unique<CProjectDocument>(w.project);
+    resetPeak();
+    bool equal = false;
+    for (auto _ : state) {
+        equal = *copy == w.project;
+        benchmark::DoNotOptimize(equal);
+    }
+    if (!equal) state.SkipWithError("a deep copy differs from its source");
+    finish(state, w);
+}
+
+// Fresh identifiers for every element of every root (and all they own), each root re-sorted after.
+void renewIdentifiers(CProjectDocument& project) {
+    const auto renew = [](auto& array) {
+        for (int i = 0; i < array.GetSize(); ++i) (void)array.getWritableReference(i).generateIDs();
+        array.sort();
+    };
+#define KELVARA_RENEW_ROOT(Thing, Identifier, Iteration, Role, Folder) \
+    KELVARA_IF_ROOT_##Role(renew(project.get##Thing##Root().getArray());)
+    KELVARA_KINDS(KELVARA_RENEW_ROOT)
+#undef KELVARA_RENEW_ROOT
+}
+
+void BM_ProjectRenewIdentifiers(benchmark::State& state) {
+    WholeProject& w = whole();
+    auto copy = std::make_unique<CProjectDocument>(w.project);
+    resetPeak();
+    for (auto _ : state) renewIdentifiers(*copy);
+    if (*copy == w.project) state.SkipWithError("renewing the identifiers left the project as it was");
+    finish(state, w);
+}
+
+const bool kRegistered = [] {
+    const int iterations = 2;
+    auto add = [&](const char* name, void (*fn)(benchmark::State&)) {
+        benchmark::RegisterBenchmark(name, fn)->Iterations(iterations)->Unit(benchmark::kMillisecond)->UseRealTime();
+    };
+    add("BM_ProjectSave", BM_ProjectSave);
+    add("BM_ProjectLoad", BM_ProjectLoad);
+    add("BM_ProjectLoadFloor", BM_ProjectLoadFloor);
+    add("BM_ProjectDeepCopy", BM_ProjectDeepCopy);
+    add("BM_ProjectEquality", BM_ProjectEquality);
+    add("BM_ProjectRenewIdentifiers", BM_ProjectRenewIdentifiers);
+    return true;
+}();
+
+}  // namespace
+}  // namespace kelvara::bench
