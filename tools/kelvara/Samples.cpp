@@ -224,7 +224,8 @@ CLinkArray buildSampleLinks(int count) {
     return links;
 }
 
-BuildingElements buildSampleProject(CProjectDocument& project, int scale, int entities) {
+BuildingElements buildSampleProject(CProjectDocument& project, const SampleSize& size) {
+    const int scale = size.scale;
     Rng rng(7);
     addCodes(project, scale);
     addUserFields(project, scale);
@@ -234,9 +235,9 @@ BuildingElements buildSampleProject(CProjectDocument& project, int scale, int en
     addResourceStatesAndProfiles(project, scale);
     addCollaboration(project, scale);
     const CCalendarID siteCalendar = addSampleCalendars(project, scale);
-    const BuildingElements building = addBuilding(project, entities > 0 ? entities : 300 * scale);
+    const BuildingElements building = addBuilding(project, size.entities > 0 ? size.entities : 300 * scale);
     const std::vector<CResourceID> resources = addSampleCompaniesAndResources(project, scale, building);
-    addSampleSchedule(project, scale, siteCalendar, resources);
+    addSampleSchedule(project, size.scheduleScale > 0 ? size.scheduleScale : scale, siteCalendar, resources, size.baseline);
     return building;
 }
 

@@ -42,10 +42,20 @@ struct BuildingElements {
     int entityCount = 0;          // every entity made, subdivision parts included
     long long vertexCount = 0;    // points held by all their geometry
 };
-// Fills every root of the document; scale multiplies the element counts. The 3D model holds about
-// entities entities (300 per scale step when entities is 0), tied to the resources and tasks as
-// the smaller sample's are. Answers what the building generator made.
-BuildingElements buildSampleProject(CProjectDocument& document, int scale, int entities = 0);
+// How much buildSampleProject makes.
+struct SampleSize {
+    int scale = 1;          // multiplies every root's element counts
+    int scheduleScale = 0;  // the schedule's scale steps (about 200 tasks each); scale when 0
+    int entities = 0;       // about this many 3D entities; 300 per scale step when 0
+    bool baseline = true;   // records the contract baseline (see addSampleSchedule)
+};
+// Fills every root of the document, the 3D model tied to the resources and tasks. Answers what the
+// building generator made.
+BuildingElements buildSampleProject(CProjectDocument& document, const SampleSize& size);
+inline BuildingElements buildSampleProject(CProjectDocument& document, int scale) {
+    return buildSampleProject(document, SampleSize{scale, 0, 0, true});
+}
+
 // Appends buildings (up to twenty levels of up to forty rooms each) to into until about entities
 // entities exist. details adds slab subdivisions with their parts.
 BuildingElements buildBuildings(CEntity3DArray& into, int entities, bool details);
@@ -53,11 +63,12 @@ BuildingElements buildBuildings(CEntity3DArray& into, int entities, bool details
 // a user field value, an attached document and a renderer material on the last building.
 BuildingElements addBuilding(CProjectDocument& document, int entities);
 // A tower block's schedule (about 200 tasks per scale step in a work-breakdown tree, with links,
-// dates, costs, comments, assigned risks and code values) and a contract baseline of it. The
-// calendar, when not null, is every task's dominant calendar; the resources, when given, are
-// assigned to the tasks.
+// dates, costs, comments, assigned risks and code values) and, with recordBaseline, a contract
+// baseline of it. The calendar, when not null, is every task's dominant calendar; the resources,
+// when given, are assigned to the tasks. Recording a baseline asks every record to forget its links
+// from each task recorded, so its time grows with the square of the task count.
 void addSampleSchedule(CProjectDocument& document, int scale, const CCalendarID& calendar,
-                       const std::vector<CResourceID>& resources);
+                       const std::vector<CResourceID>& resources, bool recordBaseline = true);
 
 // The schedule's nested content: every task of the trees (summaries: those with sub-tasks) with
 // its links, resource and group assignments and costs.

@@ -193,7 +193,7 @@ std::vector<CCodeValueID> phaseValues(CProjectDocument& document) {
 }  // namespace
 
 void addSampleSchedule(CProjectDocument& document, int scale, const CCalendarID& calendar,
-                       const std::vector<CResourceID>& resources) {
+                       const std::vector<CResourceID>& resources, bool recordBaseline) {
     std::vector<CRiskID> risks;
     const CRiskArray& riskList = document.getRiskRoot().getArray();
     for (int i = 0; i < riskList.GetSize(); ++i) risks.push_back(riskList.getConstReference(i).getID());
@@ -293,6 +293,7 @@ void addSampleSchedule(CProjectDocument& document, int scale, const CCalendarID&
     // The engine dates the plan; progress goes in at the plan's dates; the contract baseline is
     // recorded from the current schedule.
     b.applyPlan(roots, CProjectSchedule(document));
+    if (!recordBaseline) return;
     const CProjectSchedule schedule(document);
     const CProjectScheduleAccessor accessor(schedule);
     CProjectBaseline baseline;

@@ -130,7 +130,7 @@ int demo(const std::string& path, int scale, int entities) {
     rows.push_back(measure("Link (array)", links, links.GetSize()));
 
     CProjectDocument project;
-    const BuildingElements made = buildSampleProject(project, scale, entities);
+    const BuildingElements made = buildSampleProject(project, SampleSize{scale, 0, entities, true});
     if (entities > 0) {
         std::printf("%s\n", fmt::format("generated {} 3D entities holding {} vertices", made.entityCount, made.vertexCount).c_str());
     }
