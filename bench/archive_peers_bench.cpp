@@ -75,6 +75,19 @@ const std::vector<PlainLink>& plainLinks(int n) {
     return it->second;
 }
 
+// Times make() once per iteration; what it made is dropped outside the timing, so that freeing it
+// is not counted.
+template <class Make>
+void eachTimed(benchmark::State& state, Make make) {
+    for (auto _ : state) {
+        auto made = make();
+        benchmark::DoNotOptimize(made);
+        state.PauseTiming();
+        made = decltype(made)();
+        state.ResumeTiming();
+    }
+}
+
 void report(benchmark::State& state, std::size_t bytes, int n) {
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes));
     state.counters["bytes/record"] = static_cast<double>(bytes) / n;
@@ -107,30 +120,24 @@ void BM_Peer_ProtobufStore(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     const pb::Links& links = protobufLinks(n);
     std::size_t size = 0;
-    for (auto _ : state) {
+    eachTimed(state, [&] {
         std::vector<std::uint8_t> bytes(links.ByteSizeLong());
         if (!links.SerializeToArray(bytes.data(), static_cast<int>(bytes.size()))) state.SkipWithError("not stored");
         size = bytes.size();
-        benchmark::DoNotOptimize(bytes.data());
-        state.PauseTiming();
-        bytes = {};
-        state.ResumeTiming();
-    }
+        return bytes;
+    });
     report(state, size, n);
 }
 
 void BM_Peer_ProtobufLoad(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     const std::string bytes = protobufLinks(n).SerializeAsString();
-    for (auto _ : state) {
+    eachTimed(state, [&] {
         auto links = std::make_unique<pb::Links>();
         if (!links->ParseFromArray(bytes.data(), static_cast<int>(bytes.size())) || links->links_size() != n)
             state.SkipWithError("not loaded");
-        benchmark::DoNotOptimize(links.get());
-        state.PauseTiming();
-        links.reset();
-        state.ResumeTiming();
-    }
+        return links;
+    });
     report(state, bytes.size(), n);
 }
 
@@ -168,23 +175,20 @@ void BM_Peer_FlatBuffersStore(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     const auto records = ownedLinks(n);
     std::size_t size = 0;
-    for (auto _ : state) {
+    eachTimed(state, [&] {
         // The builder's own buffer is the stored form; taking it out is part of storing here
         // exactly as takeBuffer is for the archive.
         std::vector<std::uint8_t> bytes = flatbuffersOf(records);
         size = bytes.size();
-        benchmark::DoNotOptimize(bytes.data());
-        state.PauseTiming();
-        bytes = {};
-        state.ResumeTiming();
-    }
+        return bytes;
+    });
     report(state, size, n);
 }
 
 void BM_Peer_FlatBuffersLoad(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     const std::vector<std::uint8_t> bytes = flatbuffersOf(ownedLinks(n));
-    for (auto _ : state) {
+    eachTimed(state, [&] {
         flatbuffers::Verifier verifier(bytes.data(), bytes.size(), 64, 2'000'000'000);
         if (!fb::VerifyLinksBuffer(verifier)) state.SkipWithError("not verified");
         std::vector<std::unique_ptr<PlainLink>> records;
@@ -206,11 +210,8 @@ void BM_Peer_FlatBuffersLoad(benchmark::State& state) {
             records.push_back(std::move(p));
         }
         if (records.size() != static_cast<std::size_t>(n)) state.SkipWithError("not loaded");
-        benchmark::DoNotOptimize(records.data());
-        state.PauseTiming();
-        records.clear();
-        state.ResumeTiming();
-    }
+        return records;
+    });
     report(state, bytes.size(), n);
 }
 
@@ -232,21 +233,18 @@ void BM_Peer_CerealStore(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     const auto records = ownedLinks(n);
     std::size_t size = 0;
-    for (auto _ : state) {
+    eachTimed(state, [&] {
         std::string bytes = cerealOf(records);
         size = bytes.size();
-        benchmark::DoNotOptimize(bytes.data());
-        state.PauseTiming();
-        bytes = {};
-        state.ResumeTiming();
-    }
+        return bytes;
+    });
     report(state, size, n);
 }
 
 void BM_Peer_CerealLoad(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     const std::string bytes = cerealOf(ownedLinks(n));
-    for (auto _ : state) {
+    eachTimed(state, [&] {
         std::istringstream in(bytes, std::ios::binary);
         std::vector<std::unique_ptr<PlainLink>> records;
         {
@@ -254,11 +252,8 @@ void BM_Peer_CerealLoad(benchmark::State& state) {
             ar(records);
         }
         if (records.size() != static_cast<std::size_t>(n)) state.SkipWithError("not loaded");
-        benchmark::DoNotOptimize(records.data());
-        state.PauseTiming();
-        records.clear();
-        state.ResumeTiming();
-    }
+        return records;
+    });
     report(state, bytes.size(), n);
 }
 
