@@ -36,6 +36,13 @@ expect_ok "verify" "$tool" verify "$dir/sample.kvp"
 expect_ok "walk" "$tool" walk "$dir/sample.kvp"
 grep -q '"Project" at 32' "$dir/out" || fail "walk prints the Project record at offset 32"
 
+# a demo with a bigger building: about the entities asked for, and still a sound round trip
+expect_ok "demo --entities" "$tool" demo --entities 3000 "$dir/big.kvp"
+grep -q "DIFFERENT" "$dir/out" && fail "demo --entities reports a difference"
+expect_ok "info (bigger building)" "$tool" info "$dir/big.kvp"
+made=$(sed -n 's/^  3D entities \([0-9]*\) .*/\1/p' "$dir/out")
+[ "${made:-0}" -ge 2700 ] && [ "${made:-0}" -le 3300 ] || fail "demo --entities 3000 made ${made:-no} entities"
+
 # the demo schedules: a finish, a critical path ending at it, every task listed
 expect_ok "schedule" "$tool" schedule "$dir/sample.kvp"
 grep -q "project start 2027-01-04 07:00" "$dir/out" || fail "schedule prints the project start"
