@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "LinkContainers.h"
+#include "Timing.h"
 
 #ifdef KELVARA_BENCH_PROTOBUF
 #include "links.pb.h"
@@ -73,19 +74,6 @@ const std::vector<PlainLink>& plainLinks(int n) {
         for (int p = 0; p < array.GetSize(); ++p) it->second.push_back(plainOf(array.getConstReference(p)));
     }
     return it->second;
-}
-
-// Times make() once per iteration; what it made is dropped outside the timing, so that freeing it
-// is not counted.
-template <class Make>
-void eachTimed(benchmark::State& state, Make make) {
-    for (auto _ : state) {
-        auto made = make();
-        benchmark::DoNotOptimize(made);
-        state.PauseTiming();
-        made = decltype(made)();
-        state.ResumeTiming();
-    }
 }
 
 void report(benchmark::State& state, std::size_t bytes, int n) {

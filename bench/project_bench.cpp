@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -27,6 +28,7 @@
 #include "CountingAllocator.h"
 #include "LinkContainers.h"
 #include "Resident.h"
+#include "Timing.h"
 #include "kelvara/platform/CArchive.h"
 #include "kelvara/platform/CFile.h"
 
@@ -50,8 +52,18 @@ SampleSize projectSize() {
     return SampleSize{smoke ? 1 : 20, smoke ? 1 : 524, benchSize(1'000'000), false};
 }
 
+// Removes the saved project (over a gigabyte at full size) when the benchmark process ends.
+struct RemoveAtExit {
+    std::string path;
+    ~RemoveAtExit() {
+        if (!path.empty()) std::remove(path.c_str());
+    }
+};
+
 // Built once, saved to a file in the temporary directory, and its load's allocations recorded.
+// The project is never destroyed: freeing gigabytes at exit would only slow the run's end.
 WholeProject& whole() {
+    static RemoveAtExit savedFile;
     static WholeProject* w = [] {
         auto* p = new WholeProject;
         p->made = buildSampleProject(p->project, projectSize());
@@ -59,6 +71,7 @@ WholeProject& whole() {
         const char* tmp = std::getenv("TMPDIR");
         p->path = std::string(tmp && *tmp ? tmp : "/tmp") + "/kelvara-bench-project.kvp";
         p->project.saveFile(p->path);
+        savedFile.path = p->path;
         CFile file(p->path.c_str(), CFile::modeRead);
         p->fileBytes = static_cast<std::size_t>(file.GetLength());
         {
@@ -88,13 +101,11 @@ void BM_ProjectSave(benchmark::State& state) {
     WholeProject& w = whole();
     resetPeak();
     std::size_t bytes = 0;
-    for (auto _ : state) {
-        const std::vector<std::uint8_t> file = w.project.save();
+    eachTimed(state, [&] {
+        std::vector<std::uint8_t> file = w.project.save();
         bytes = file.size();
-        state.PauseTiming();
-        benchmark::DoNotOptimize(bytes);
-        state.ResumeTiming();
-    }
+        return file;
+    });
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(bytes));
     finish(state, w);
 }
@@ -155,12 +166,7 @@ void BM_ProjectLoadFloor(benchmark::State& state) {
 void BM_ProjectDeepCopy(benchmark::State& state) {
     WholeProject& w = whole();
     resetPeak();
-    for (auto _ : state) {
-        auto copy = std::make_unique<CProjectDocument>(w.project);
-        state.PauseTiming();
-        copy.reset();
-        state.ResumeTiming();
-    }
+    eachTimed(state, [&] { return std::make_unique<CProjectDocument>(w.project); });
     finish(state, w);
 }
 
